@@ -1,0 +1,13 @@
+#include "app/AcetateWindow.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Wandrel"));
+    QApplication::setOrganizationName(QStringLiteral("Wandrel"));
+    AcetateWindow window;
+    window.show();
+    return QApplication::exec();
+}

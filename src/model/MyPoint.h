@@ -1,0 +1,41 @@
+#pragma once
+
+#include "model/dataObject.h"
+
+#include <cstdint>
+#include <string>
+
+// One vertex of a route, in the tracing view's pixels (y up).
+class MyPoint : public dataObject {
+public:
+    enum Kind : int32_t { Regular = 0, Waypoint = 1, DistanceMarker = 2 };
+
+    MyPoint() = default;
+    MyPoint(float x, float y, Kind kind = Regular) : xco(x), yco(y), pointType(kind) {}
+
+    float getX() const { return xco; }
+    float getY() const { return yco; }
+    void setX(float x) { xco = x; }
+    void setY(float y) { yco = y; }
+    int32_t getPointType() const { return pointType; }
+
+    // A point has one kind: either setter overwrites a distance marker.
+    void setWaypoint(bool yes) { pointType = yes ? Waypoint : Regular; }
+    void setDistanceMarker() { pointType = DistanceMarker; }
+    bool isWaypoint() const { return pointType == Waypoint; }
+    bool isDistanceMarker() const { return pointType == DistanceMarker; }
+
+    // Points have no names or comments: writes are accepted and dropped.
+    std::string getPointName() const { return {}; }
+    std::string getPointComments() const { return {}; }
+    void setPointName(const std::string& /*name*/) {}
+    void setPointComments(const std::string& /*comments*/) {}
+    void displayLabel(const void* /*sender*/) {}
+    void showInspector(const void* /*sender*/) {}
+    void breakConnections() {}
+
+private:
+    float xco = 0;
+    float yco = 0;
+    int32_t pointType = Regular;
+};

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "model/MyPoint.h"
+#include "model/Rect.h"
+#include "model/rtDataSource.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class RouteOwner;
+
+// A route: its points from start to finish and the geometry on them, in the
+// tracing view's pixels. Nothing is cached; every answer is recomputed.
+class PointDataSource : public rtDataSource<MyPoint> {
+public:
+    MyPoint* add(std::unique_ptr<MyPoint> point) override;
+    MyPoint* add(float x, float y, MyPoint::Kind kind = MyPoint::Regular);
+
+    // Without a table: every point. With one: the waypoints (its rows).
+    int64_t numberOfRowsInTableView(const TableView* table) const override;
+
+    MyPoint* getLastPoint() const;
+    MyPoint* getNearestPointToX(float x, float y) const;
+    Rect getCursorRectForPoint(int32_t index) const;
+    MyPoint* getnthWaypoint(int64_t n) const;
+    int32_t pointNumberForWaypoint(int32_t n) const;
+    int32_t WaypointCount() const;
+    bool isPointStartPoint(const MyPoint* point) const;
+    bool isPointFinishPoint(const MyPoint* point) const;
+    void setFirstAndLastAsWaypoints();
+
+    MyPoint* insertPointatX(float x, float y);
+    static bool isBetween(const MyPoint& p, const MyPoint& a, const MyPoint& b);
+    static std::unique_ptr<MyPoint> newPointBetweenThisPoint(const MyPoint& a, const MyPoint& b,
+                                                             float t);
+
+    float totalDistance() const;
+    float totalArea() const;
+    static float distanceBetweenThisPoint(const MyPoint& a, const MyPoint& b);
+    float distanceBetweennthWaypoint(int32_t m, int32_t n) const;
+
+    float getMinX() const;
+    float getMinY() const;
+    float getWidth() const;
+    void applyScale(float s);
+    void applyTransformX(float dx, float dy);
+    static float rtAbs(float v) { return v < 0 ? v * -1.0f : v; }
+    static bool rtInt(float v) { return v < 0; }
+    void releasePoints();
+
+    void setOwner(RouteOwner* o) { owner = o; }
+    RouteOwner* getOwner() const { return owner; }
+    void setRouteInspectorTableView(TableView* table) { routeInspectorTableView = table; }
+    TableView* getRouteInspectorTableView() const { return routeInspectorTableView; }
+    Rect tableViewFrame() const;
+    void setTableViewFrame(const Rect& frame);
+
+    // Told of every point just before the route destroys it, so holders of
+    // non-owning pointers can let go.
+    void setRemovalObserver(std::function<void(const MyPoint*)> observer)
+    {
+        removalObserver = std::move(observer);
+    }
+
+protected:
+    void willRemove(const MyPoint* point) override;
+
+private:
+    float sumOfSegments(int64_t from, int64_t to) const;
+    void reloadTable() const;
+
+    RouteOwner* owner = nullptr;
+    TableView* routeInspectorTableView = nullptr;
+    std::function<void(const MyPoint*)> removalObserver;
+};

@@ -1,0 +1,171 @@
+#pragma once
+
+#include "model/TableView.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// An ordered collection that owns its items and compares them by identity.
+// Look-ups hand out non-owning pointers; an item removed from the collection
+// is destroyed, and subclasses hear of it first through willRemove().
+template <typename T>
+class rtDataSource {
+public:
+    rtDataSource() = default;
+    virtual ~rtDataSource() = default;
+    rtDataSource(const rtDataSource&) = delete;
+    rtDataSource& operator=(const rtDataSource&) = delete;
+
+    virtual T* add(std::unique_ptr<T> item)
+    {
+        if (!item)
+            return nullptr;
+        collection.push_back(std::move(item));
+        return collection.back().get();
+    }
+
+    void clear()
+    {
+        for (auto& item : collection)
+            willRemove(item.get());
+        collection.clear();
+    }
+
+    // Removes every occurrence; an item not held changes nothing.
+    void deleteItem(const T* item)
+    {
+        const auto held = [item](const std::unique_ptr<T>& p) { return p.get() == item; };
+        if (!item || std::none_of(collection.begin(), collection.end(), held))
+            return;
+        willRemove(item);
+        std::erase_if(collection, held);
+    }
+
+    void deleteLastItem()
+    {
+        if (collection.empty())
+            return;
+        willRemove(collection.back().get());
+        collection.pop_back();
+    }
+
+    int64_t count() const { return static_cast<int64_t>(collection.size()); }
+
+    // Index of the first occurrence, or -1.
+    int64_t indexOf(const T* item) const
+    {
+        for (size_t i = 0; i < collection.size(); ++i)
+            if (collection[i].get() == item)
+                return static_cast<int64_t>(i);
+        return -1;
+    }
+
+    T* getFirstItem() const { return getnthItem(0); }
+
+    T* getnthItem(int64_t n) const
+    {
+        if (n < 0 || n >= count())
+            return nullptr;
+        return collection[static_cast<size_t>(n)].get();
+    }
+
+    T* getNextItem(const T* item) const
+    {
+        const int64_t i = indexOf(item);
+        return i < 0 ? nullptr : getnthItem(i + 1);
+    }
+
+    T* getItemById(int64_t id) const
+    {
+        for (const auto& item : collection)
+            if (static_cast<int64_t>(item->getId()) == id)
+                return item.get();
+        return nullptr;
+    }
+
+    // Counts every item, visible or not, so it equals getnthItem().
+    T* getnthVisibleItem(int64_t n) const { return getnthItem(n); }
+
+    virtual int64_t numberOfRowsInTableView(const TableView* /*table*/) const { return count(); }
+
+    virtual std::string objectValueForTableColumn(const TableView* /*table*/,
+                                                  const std::string& /*column*/,
+                                                  int32_t /*row*/) const
+    {
+        return {};
+    }
+
+    void sortByColumn(const std::string& column, bool ascending)
+    {
+        sortByColumn(column, ascending, 0);
+    }
+
+    // Adjacent exchange passes until one pass exchanges nothing. Ascending
+    // leaves the greatest text first; options other than 0..2 compare nothing.
+    void sortByColumn(const std::string& column, bool ascending, int32_t options)
+    {
+        if (options < 0 || options > 2)
+            return;
+        bool exchanged = true;
+        while (exchanged) {
+            exchanged = false;
+            for (size_t i = 0; i + 1 < collection.size(); ++i) {
+                const int order = compareNoCase(fieldOf(*collection[i], column),
+                                                fieldOf(*collection[i + 1], column));
+                if ((ascending && order < 0) || (!ascending && order > 0)) {
+                    std::swap(collection[i], collection[i + 1]);
+                    exchanged = true;
+                }
+            }
+        }
+    }
+
+    // Exchanges the positions of two held items; otherwise changes nothing.
+    void swop(const T* a, const T* b)
+    {
+        const int64_t i = indexOf(a);
+        const int64_t j = indexOf(b);
+        if (i < 0 || j < 0)
+            return;
+        std::swap(collection[static_cast<size_t>(i)], collection[static_cast<size_t>(j)]);
+    }
+
+protected:
+    // Called before an item is destroyed, while it is still valid.
+    virtual void willRemove(const T* /*item*/) {}
+
+    T* insertAfterIndex(int64_t index, std::unique_ptr<T> item)
+    {
+        const auto at = collection.begin() + static_cast<std::ptrdiff_t>(index + 1);
+        return collection.insert(at, std::move(item))->get();
+    }
+
+    const std::vector<std::unique_ptr<T>>& items() const { return collection; }
+
+private:
+    static std::string fieldOf(const T& item, const std::string& column)
+    {
+        if constexpr (requires { item.getFieldByName(column); })
+            return item.getFieldByName(column);
+        else
+            return {};
+    }
+
+    static int compareNoCase(const std::string& a, const std::string& b)
+    {
+        const size_t n = std::min(a.size(), b.size());
+        for (size_t i = 0; i < n; ++i) {
+            const int x = std::tolower(static_cast<unsigned char>(a[i]));
+            const int y = std::tolower(static_cast<unsigned char>(b[i]));
+            if (x != y)
+                return x < y ? -1 : 1;
+        }
+        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    }
+
+    std::vector<std::unique_ptr<T>> collection;
+};
