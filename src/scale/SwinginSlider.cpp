@@ -1,0 +1,1 @@
+#include "scale/SwinginSlider.h"
