@@ -6,15 +6,15 @@
 // The acetate: a translucent top-level window painted with a tint.
 class AcetateWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit AcetateWindow(QWidget* parent = nullptr);
 
     QColor tint() const { return tintColour; }
     void setTint(const QColor& colour);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor tintColour;
 };

@@ -5,8 +5,7 @@
 namespace {
 
 // Squares summed in single precision, the root taken in double.
-double segmentLength(const MyPoint& a, const MyPoint& b)
-{
+double segmentLength(const MyPoint& a, const MyPoint& b) {
     const float dx = PointDataSource::rtAbs(a.getX() - b.getX());
     const float dy = PointDataSource::rtAbs(a.getY() - b.getY());
     const float s = dx * dx + dy * dy;
@@ -15,30 +14,25 @@ double segmentLength(const MyPoint& a, const MyPoint& b)
 
 } // namespace
 
-MyPoint* PointDataSource::add(std::unique_ptr<MyPoint> point)
-{
+MyPoint* PointDataSource::add(std::unique_ptr<MyPoint> point) {
     MyPoint* added = rtDataSource::add(std::move(point));
     reloadTable();
     return added;
 }
 
-MyPoint* PointDataSource::add(float x, float y, MyPoint::Kind kind)
-{
+MyPoint* PointDataSource::add(float x, float y, MyPoint::Kind kind) {
     return add(std::make_unique<MyPoint>(x, y, kind));
 }
 
-int64_t PointDataSource::numberOfRowsInTableView(const TableView* table) const
-{
+int64_t PointDataSource::numberOfRowsInTableView(const TableView* table) const {
     return table ? WaypointCount() : count();
 }
 
-MyPoint* PointDataSource::getLastPoint() const
-{
+MyPoint* PointDataSource::getLastPoint() const {
     return getnthItem(count() - 1);
 }
 
-MyPoint* PointDataSource::getNearestPointToX(float x, float y) const
-{
+MyPoint* PointDataSource::getNearestPointToX(float x, float y) const {
     float best = 1000;
     MyPoint* found = nullptr;
     for (const auto& p : items()) {
@@ -51,16 +45,14 @@ MyPoint* PointDataSource::getNearestPointToX(float x, float y) const
     return found;
 }
 
-Rect PointDataSource::getCursorRectForPoint(int32_t index) const
-{
+Rect PointDataSource::getCursorRectForPoint(int32_t index) const {
     const MyPoint* p = getnthItem(index);
     const double x = p ? p->getX() : 0.0;
     const double y = p ? p->getY() : 0.0;
     return {x - 5, y - 5, 10, 10};
 }
 
-MyPoint* PointDataSource::getnthWaypoint(int64_t n) const
-{
+MyPoint* PointDataSource::getnthWaypoint(int64_t n) const {
     int64_t counter = -1;
     for (const auto& p : items())
         if (p->isWaypoint() && ++counter == n)
@@ -68,8 +60,7 @@ MyPoint* PointDataSource::getnthWaypoint(int64_t n) const
     return nullptr;
 }
 
-int32_t PointDataSource::pointNumberForWaypoint(int32_t n) const
-{
+int32_t PointDataSource::pointNumberForWaypoint(int32_t n) const {
     int64_t counter = -1;
     for (int64_t i = 0; i < count(); ++i)
         if (items()[static_cast<size_t>(i)]->isWaypoint() && ++counter == n)
@@ -77,43 +68,38 @@ int32_t PointDataSource::pointNumberForWaypoint(int32_t n) const
     return 0;
 }
 
-int32_t PointDataSource::WaypointCount() const
-{
+int32_t PointDataSource::WaypointCount() const {
     int32_t waypoints = 0;
     for (const auto& p : items())
         waypoints += p->isWaypoint() ? 1 : 0;
     return waypoints;
 }
 
-bool PointDataSource::isPointStartPoint(const MyPoint* point) const
-{
+bool PointDataSource::isPointStartPoint(const MyPoint* point) const {
     return point && indexOf(point) == 0;
 }
 
-bool PointDataSource::isPointFinishPoint(const MyPoint* point) const
-{
+bool PointDataSource::isPointFinishPoint(const MyPoint* point) const {
     const int64_t i = indexOf(point);
     return i >= 0 && i == count() - 1;
 }
 
-void PointDataSource::setFirstAndLastAsWaypoints()
-{
+void PointDataSource::setFirstAndLastAsWaypoints() {
     if (count() == 0)
         return;
     getFirstItem()->setWaypoint(true);
     getLastPoint()->setWaypoint(true);
 }
 
-MyPoint* PointDataSource::insertPointatX(float x, float y)
-{
+MyPoint* PointDataSource::insertPointatX(float x, float y) {
     auto fresh = std::make_unique<MyPoint>(x, y);
     float best = 1000;
     int64_t chosen = -1;
     for (int64_t i = 0; i + 1 < count(); ++i) {
         const MyPoint& a = *items()[static_cast<size_t>(i)];
         const MyPoint& b = *items()[static_cast<size_t>(i + 1)];
-        const float d = rtAbs(a.getX() - x) + rtAbs(a.getY() - y) + rtAbs(b.getX() - x) +
-                        rtAbs(b.getY() - y);
+        const float d =
+            rtAbs(a.getX() - x) + rtAbs(a.getY() - y) + rtAbs(b.getX() - x) + rtAbs(b.getY() - y);
         if (d < best && isBetween(*fresh, a, b)) {
             chosen = i;
             best = d;
@@ -126,8 +112,7 @@ MyPoint* PointDataSource::insertPointatX(float x, float y)
     return inserted;
 }
 
-bool PointDataSource::isBetween(const MyPoint& p, const MyPoint& a, const MyPoint& b)
-{
+bool PointDataSource::isBetween(const MyPoint& p, const MyPoint& a, const MyPoint& b) {
     const auto within = [](float v, float lo, float hi) {
         return lo > hi ? (hi <= v && v <= lo) : (lo <= v && v <= hi);
     };
@@ -135,42 +120,36 @@ bool PointDataSource::isBetween(const MyPoint& p, const MyPoint& a, const MyPoin
 }
 
 std::unique_ptr<MyPoint> PointDataSource::newPointBetweenThisPoint(const MyPoint& a,
-                                                                   const MyPoint& b, float t)
-{
+                                                                   const MyPoint& b, float t) {
     const float dx = (b.getX() - a.getX()) * t;
     const float dy = (b.getY() - a.getY()) * t;
     return std::make_unique<MyPoint>(a.getX() + dx, a.getY() + dy);
 }
 
-float PointDataSource::sumOfSegments(int64_t from, int64_t to) const
-{
+float PointDataSource::sumOfSegments(int64_t from, int64_t to) const {
     float sum = 0;
     for (int64_t i = from; i < to; ++i)
-        sum = static_cast<float>(static_cast<double>(sum) +
-                                 segmentLength(*items()[static_cast<size_t>(i)],
-                                               *items()[static_cast<size_t>(i + 1)]));
+        sum = static_cast<float>(
+            static_cast<double>(sum) +
+            segmentLength(*items()[static_cast<size_t>(i)], *items()[static_cast<size_t>(i + 1)]));
     return sum;
 }
 
-float PointDataSource::totalDistance() const
-{
+float PointDataSource::totalDistance() const {
     return count() < 2 ? 0.0f : sumOfSegments(0, count() - 1);
 }
 
-float PointDataSource::distanceBetweennthWaypoint(int32_t m, int32_t n) const
-{
+float PointDataSource::distanceBetweennthWaypoint(int32_t m, int32_t n) const {
     const int32_t from = pointNumberForWaypoint(m);
     const int32_t to = pointNumberForWaypoint(n);
     return count() < 2 ? 0.0f : sumOfSegments(from, to);
 }
 
-float PointDataSource::distanceBetweenThisPoint(const MyPoint& a, const MyPoint& b)
-{
+float PointDataSource::distanceBetweenThisPoint(const MyPoint& a, const MyPoint& b) {
     return static_cast<float>(segmentLength(a, b));
 }
 
-float PointDataSource::totalArea() const
-{
+float PointDataSource::totalArea() const {
     if (count() < 2)
         return 0;
     float a = 0;
@@ -188,71 +167,61 @@ float PointDataSource::totalArea() const
 }
 
 // An empty route has no bounds; 0 keeps callers' arithmetic finite.
-float PointDataSource::getMinX() const
-{
+float PointDataSource::getMinX() const {
     float least = count() ? getFirstItem()->getX() : 0.0f;
     for (const auto& p : items())
         least = p->getX() < least ? p->getX() : least;
     return least;
 }
 
-float PointDataSource::getMinY() const
-{
+float PointDataSource::getMinY() const {
     float least = count() ? getFirstItem()->getY() : 0.0f;
     for (const auto& p : items())
         least = p->getY() < least ? p->getY() : least;
     return least;
 }
 
-float PointDataSource::getWidth() const
-{
+float PointDataSource::getWidth() const {
     float greatest = 0;
     for (const auto& p : items())
         greatest = p->getX() > greatest ? p->getX() : greatest;
     return greatest - getMinX();
 }
 
-void PointDataSource::applyScale(float s)
-{
+void PointDataSource::applyScale(float s) {
     for (const auto& p : items()) {
         p->setX(p->getX() * s);
         p->setY(p->getY() * s);
     }
 }
 
-void PointDataSource::applyTransformX(float dx, float dy)
-{
+void PointDataSource::applyTransformX(float dx, float dy) {
     for (const auto& p : items()) {
         p->setX(p->getX() + dx);
         p->setY(p->getY() + dy);
     }
 }
 
-void PointDataSource::releasePoints()
-{
+void PointDataSource::releasePoints() {
     for (const auto& p : items())
         p->setPointName("");
 }
 
-Rect PointDataSource::tableViewFrame() const
-{
+Rect PointDataSource::tableViewFrame() const {
     return routeInspectorTableView ? routeInspectorTableView->enclosingScrollFrame() : Rect{};
 }
 
-void PointDataSource::setTableViewFrame(const Rect& frame)
-{
+void PointDataSource::setTableViewFrame(const Rect& frame) {
     if (routeInspectorTableView)
         routeInspectorTableView->setEnclosingScrollFrame(frame);
 }
 
-void PointDataSource::willRemove(const MyPoint* point)
-{
+void PointDataSource::willRemove(const MyPoint* point) {
     if (removalObserver)
         removalObserver(point);
 }
 
-void PointDataSource::reloadTable() const
-{
+void PointDataSource::reloadTable() const {
     if (routeInspectorTableView)
         routeInspectorTableView->reloadData();
 }

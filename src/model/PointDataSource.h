@@ -13,7 +13,7 @@ class RouteOwner;
 // A route: its points from start to finish and the geometry on them, in the
 // tracing view's pixels. Nothing is cached; every answer is recomputed.
 class PointDataSource : public rtDataSource<MyPoint> {
-public:
+  public:
     MyPoint* add(std::unique_ptr<MyPoint> point) override;
     MyPoint* add(float x, float y, MyPoint::Kind kind = MyPoint::Regular);
 
@@ -58,15 +58,14 @@ public:
 
     // Told of every point just before the route destroys it, so holders of
     // non-owning pointers can let go.
-    void setRemovalObserver(std::function<void(const MyPoint*)> observer)
-    {
+    void setRemovalObserver(std::function<void(const MyPoint*)> observer) {
         removalObserver = std::move(observer);
     }
 
-protected:
+  protected:
     void willRemove(const MyPoint* point) override;
 
-private:
+  private:
     float sumOfSegments(int64_t from, int64_t to) const;
     void reloadTable() const;
 

@@ -12,32 +12,28 @@
 // An ordered collection that owns its items and compares them by identity.
 // Look-ups hand out non-owning pointers; an item removed from the collection
 // is destroyed, and subclasses hear of it first through willRemove().
-template <typename T>
-class rtDataSource {
-public:
+template <typename T> class rtDataSource {
+  public:
     rtDataSource() = default;
     virtual ~rtDataSource() = default;
     rtDataSource(const rtDataSource&) = delete;
     rtDataSource& operator=(const rtDataSource&) = delete;
 
-    virtual T* add(std::unique_ptr<T> item)
-    {
+    virtual T* add(std::unique_ptr<T> item) {
         if (!item)
             return nullptr;
         collection.push_back(std::move(item));
         return collection.back().get();
     }
 
-    void clear()
-    {
+    void clear() {
         for (auto& item : collection)
             willRemove(item.get());
         collection.clear();
     }
 
     // Removes every occurrence; an item not held changes nothing.
-    void deleteItem(const T* item)
-    {
+    void deleteItem(const T* item) {
         const auto held = [item](const std::unique_ptr<T>& p) { return p.get() == item; };
         if (!item || std::none_of(collection.begin(), collection.end(), held))
             return;
@@ -45,8 +41,7 @@ public:
         std::erase_if(collection, held);
     }
 
-    void deleteLastItem()
-    {
+    void deleteLastItem() {
         if (collection.empty())
             return;
         willRemove(collection.back().get());
@@ -56,8 +51,7 @@ public:
     int64_t count() const { return static_cast<int64_t>(collection.size()); }
 
     // Index of the first occurrence, or -1.
-    int64_t indexOf(const T* item) const
-    {
+    int64_t indexOf(const T* item) const {
         for (size_t i = 0; i < collection.size(); ++i)
             if (collection[i].get() == item)
                 return static_cast<int64_t>(i);
@@ -66,21 +60,18 @@ public:
 
     T* getFirstItem() const { return getnthItem(0); }
 
-    T* getnthItem(int64_t n) const
-    {
+    T* getnthItem(int64_t n) const {
         if (n < 0 || n >= count())
             return nullptr;
         return collection[static_cast<size_t>(n)].get();
     }
 
-    T* getNextItem(const T* item) const
-    {
+    T* getNextItem(const T* item) const {
         const int64_t i = indexOf(item);
         return i < 0 ? nullptr : getnthItem(i + 1);
     }
 
-    T* getItemById(int64_t id) const
-    {
+    T* getItemById(int64_t id) const {
         for (const auto& item : collection)
             if (static_cast<int64_t>(item->getId()) == id)
                 return item.get();
@@ -94,20 +85,17 @@ public:
 
     virtual std::string objectValueForTableColumn(const TableView* /*table*/,
                                                   const std::string& /*column*/,
-                                                  int32_t /*row*/) const
-    {
+                                                  int32_t /*row*/) const {
         return {};
     }
 
-    void sortByColumn(const std::string& column, bool ascending)
-    {
+    void sortByColumn(const std::string& column, bool ascending) {
         sortByColumn(column, ascending, 0);
     }
 
     // Adjacent exchange passes until one pass exchanges nothing. Ascending
     // leaves the greatest text first; options other than 0..2 compare nothing.
-    void sortByColumn(const std::string& column, bool ascending, int32_t options)
-    {
+    void sortByColumn(const std::string& column, bool ascending, int32_t options) {
         if (options < 0 || options > 2)
             return;
         bool exchanged = true;
@@ -125,8 +113,7 @@ public:
     }
 
     // Exchanges the positions of two held items; otherwise changes nothing.
-    void swop(const T* a, const T* b)
-    {
+    void swop(const T* a, const T* b) {
         const int64_t i = indexOf(a);
         const int64_t j = indexOf(b);
         if (i < 0 || j < 0)
@@ -134,29 +121,26 @@ public:
         std::swap(collection[static_cast<size_t>(i)], collection[static_cast<size_t>(j)]);
     }
 
-protected:
+  protected:
     // Called before an item is destroyed, while it is still valid.
     virtual void willRemove(const T* /*item*/) {}
 
-    T* insertAfterIndex(int64_t index, std::unique_ptr<T> item)
-    {
+    T* insertAfterIndex(int64_t index, std::unique_ptr<T> item) {
         const auto at = collection.begin() + static_cast<std::ptrdiff_t>(index + 1);
         return collection.insert(at, std::move(item))->get();
     }
 
     const std::vector<std::unique_ptr<T>>& items() const { return collection; }
 
-private:
-    static std::string fieldOf(const T& item, const std::string& column)
-    {
+  private:
+    static std::string fieldOf(const T& item, const std::string& column) {
         if constexpr (requires { item.getFieldByName(column); })
             return item.getFieldByName(column);
         else
             return {};
     }
 
-    static int compareNoCase(const std::string& a, const std::string& b)
-    {
+    static int compareNoCase(const std::string& a, const std::string& b) {
         const size_t n = std::min(a.size(), b.size());
         for (size_t i = 0; i < n; ++i) {
             const int x = std::tolower(static_cast<unsigned char>(a[i]));

@@ -29,8 +29,7 @@ constexpr std::array<BuiltIn, 9> builtIns{{
 
 } // namespace
 
-void UnitDataSource::setupUnits()
-{
+void UnitDataSource::setupUnits() {
     for (const BuiltIn& unit : builtIns)
         add(std::make_unique<WandrelUnit>(unit.name, unit.shortName, unit.factor, unit.area));
     loadCustomUnits();
@@ -38,14 +37,12 @@ void UnitDataSource::setupUnits()
 
 void UnitDataSource::loadCustomUnits() {}
 
-void UnitDataSource::ensureBuilt()
-{
+void UnitDataSource::ensureBuilt() {
     if (count() == 0)
         setupUnits();
 }
 
-WandrelUnit* UnitDataSource::getUnitWithShortName(const std::string& shortName)
-{
+WandrelUnit* UnitDataSource::getUnitWithShortName(const std::string& shortName) {
     ensureBuilt();
     for (const auto& unit : items())
         if (unit->getShortName() == shortName)
@@ -53,8 +50,7 @@ WandrelUnit* UnitDataSource::getUnitWithShortName(const std::string& shortName)
     return nullptr;
 }
 
-WandrelUnit* UnitDataSource::getUnitWithName(const std::string& name)
-{
+WandrelUnit* UnitDataSource::getUnitWithName(const std::string& name) {
     ensureBuilt();
     for (const auto& unit : items())
         if (unit->getName() == name)
@@ -62,8 +58,7 @@ WandrelUnit* UnitDataSource::getUnitWithName(const std::string& name)
     return nullptr;
 }
 
-void UnitDataSource::populatePopUpButton(QComboBox* button, bool areas)
-{
+void UnitDataSource::populatePopUpButton(QComboBox* button, bool areas) {
     if (!button) {
         wlog(QStringLiteral("button is nil"));
         return;
@@ -79,14 +74,12 @@ void UnitDataSource::populatePopUpButton(QComboBox* button, bool areas)
     remember(areas ? areaButtons : unitButtons, button);
 }
 
-void UnitDataSource::remember(std::vector<QPointer<QComboBox>>& buttons, QComboBox* button)
-{
+void UnitDataSource::remember(std::vector<QPointer<QComboBox>>& buttons, QComboBox* button) {
     if (std::find(buttons.begin(), buttons.end(), button) == buttons.end())
         buttons.emplace_back(button);
 }
 
-void UnitDataSource::updateAllButtons()
-{
+void UnitDataSource::updateAllButtons() {
     wlog(QStringLiteral("updating %1 buttons").arg(unitButtons.size()));
     // Copies: a refill may not grow the lists, but iterate safely anyway.
     const auto lengths = unitButtons;

@@ -4,24 +4,20 @@
 
 // A unit of length, or of area given by the side of its square in metres.
 class WandrelUnit {
-public:
+  public:
     WandrelUnit() = default;
     WandrelUnit(std::string name, std::string shortName, float factor, bool area)
         : name(std::move(name)), shortName(std::move(shortName)), area(area),
-          conversionFactor(factor)
-    {
-    }
+          conversionFactor(factor) {}
 
     const std::string& getName() const { return name; }
     const std::string& getShortName() const { return shortName; }
     // Absent text (nullptr) leaves the name unchanged.
-    void setName(const char* text)
-    {
+    void setName(const char* text) {
         if (text)
             name = text;
     }
-    void setShortName(const char* text)
-    {
+    void setShortName(const char* text) {
         if (text)
             shortName = text;
     }
@@ -40,7 +36,7 @@ public:
     float whatsThisInMetersSquared(float x) const { return x * squareFactor(); }
     float whatsThisNumberOfSquareMeters(float x) const { return x / squareFactor(); }
 
-private:
+  private:
     float squareFactor() const { return conversionFactor * conversionFactor; }
 
     std::string name;
