@@ -1,1 +1,91 @@
 #include "labels/WandrelLabel.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double widthLimit = 1000;
+
+} // namespace
+
+WandrelLabel::WandrelLabel(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(QCoreApplication::translate("Wandrel", "Caption"));
+}
+
+WandrelLabel::WandrelLabel(const QRectF& frame, QWidget* parent) : WandrelLabel(parent) {
+    setGeometry(0, 0, 0, 0);
+    setFrameSize(frame.size());
+    setFrameOrigin(frame.topLeft());
+}
+
+void WandrelLabel::setString(const QString& text) {
+    // Fitting to the text with two spaces each side, then showing it with
+    // one, leaves a space of room on either side inside the pill.
+    const QFontMetricsF metrics(font());
+    const double width = std::ceil(metrics.horizontalAdvance(QStringLiteral("  %1  ").arg(text)));
+    const double lineHeight = std::ceil(metrics.height());
+    setFrameSize(QSizeF(std::clamp(width, 1.0, widthLimit),
+                        std::max(1.0, std::min(lineHeight, double(height())))));
+    text_ = QStringLiteral(" %1 ").arg(text);
+    setAccessibleDescription(text);
+    update();
+}
+
+QRectF WandrelLabel::frame() const {
+    const QRect g = geometry();
+    return QRectF(g.x(), superviewHeight() - (g.y() + g.height()), g.width(), g.height());
+}
+
+void WandrelLabel::setFrameOrigin(QPointF origin) {
+    move(static_cast<int>(std::lround(origin.x())),
+         static_cast<int>(std::lround(superviewHeight() - origin.y() - height())));
+}
+
+void WandrelLabel::setFrameSize(QSizeF size) {
+    const QRectF before = frame();
+    const int w = static_cast<int>(std::ceil(std::clamp(size.width(), 0.0, widthLimit)));
+    const int h = static_cast<int>(std::ceil(std::clamp(size.height(), 0.0, widthLimit)));
+    // The bottom edge stays put, as it does in y-up coordinates.
+    setGeometry(static_cast<int>(before.x()),
+                static_cast<int>(std::lround(superviewHeight() - before.y() - h)), w, h);
+}
+
+double WandrelLabel::superviewHeight() const {
+    return parentWidget() ? parentWidget()->height() : 0;
+}
+
+void WandrelLabel::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawViewBackgroundInRect(painter, event->rect());
+    painter.setPen(palette().color(QPalette::WindowText));
+    // A text cut at the width limit keeps its beginning in view.
+    const bool fits = QFontMetricsF(font()).horizontalAdvance(text_) <= width();
+    const Qt::Alignment across = fits ? Qt::AlignHCenter : Qt::AlignLeft;
+    painter.drawText(rect(), across | Qt::AlignVCenter | Qt::TextSingleLine, text_);
+}
+
+void WandrelLabel::drawViewBackgroundInRect(QPainter& painter, const QRectF& dirty) const {
+    if (text_.isEmpty() || text_ == QStringLiteral("  "))
+        return;
+    if (!(dirty.height() > 0))
+        return;
+    const QRectF r(0, 0, width() - 1, height() - 1);
+    const double radius = static_cast<float>(r.height() / 2);
+    const QRectF leftCap(r.x(), r.y(), 2 * radius, 2 * radius);
+    const QRectF rightCap(r.right() - 2 * radius, r.y(), 2 * radius, 2 * radius);
+    QPainterPath pill(QPointF(r.x() + radius, r.y()));
+    pill.arcTo(leftCap, 90, 180);
+    pill.arcTo(rightCap, 270, 180);
+    pill.closeSubpath();
+    pill.setFillRule(Qt::WindingFill);
+    painter.fillPath(pill, QColor::fromRgbF(0.25f, 0.25f, 0.25f, 0.2f));
+}
