@@ -2,7 +2,6 @@
 
 #include <QDebug>
 
-void wlog(const QString& line)
-{
+void wlog(const QString& line) {
     qInfo().noquote() << line;
 }
