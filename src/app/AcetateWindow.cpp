@@ -1,5 +1,9 @@
 #include "app/AcetateWindow.h"
 
+#include "app/FatController.h"
+#include "app/WindowDesigns.h"
+#include "units/UnitDataSource.h"
+
 #include <QPainter>
 
 namespace {
@@ -7,11 +11,15 @@ namespace {
 const QColor defaultTint = QColor::fromRgbF(0.85f, 0.9f, 1.0f, 0.15f);
 } // namespace
 
-AcetateWindow::AcetateWindow(QWidget* parent) : QMainWindow(parent), tintColour(defaultTint) {
+AcetateWindow::AcetateWindow(QWidget* parent)
+    : QMainWindow(parent), tintColour(defaultTint), designs(std::make_unique<WindowDesigns>(*this)),
+      unitDataSource(std::make_unique<UnitDataSource>()),
+      controller(std::make_unique<FatController>(*designs, *unitDataSource)) {
     setAttribute(Qt::WA_TranslucentBackground);
-    setWindowTitle(QStringLiteral("Wandrel[*]"));
-    resize(800, 600);
+    controller->awakeFromNib();
 }
+
+AcetateWindow::~AcetateWindow() = default;
 
 void AcetateWindow::setTint(const QColor& colour) {
     tintColour = colour;

@@ -3,18 +3,33 @@
 #include <QColor>
 #include <QMainWindow>
 
-// The acetate: a translucent top-level window painted with a tint.
+#include <memory>
+
+class FatController;
+class UnitDataSource;
+class WindowDesigns;
+
+// The acetate: a translucent top-level window painted with a tint. It loads
+// every window design and creates the controller with them.
 class AcetateWindow : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     explicit AcetateWindow(QWidget* parent = nullptr);
+    ~AcetateWindow() override;
 
     QColor tint() const { return tintColour; }
     void setTint(const QColor& colour);
 
-  protected:
+    WindowDesigns& getDesigns() { return *designs; }
+    FatController& getController() { return *controller; }
+    UnitDataSource& getUnitDataSource() { return *unitDataSource; }
+
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     QColor tintColour;
+    std::unique_ptr<WindowDesigns> designs;
+    std::unique_ptr<UnitDataSource> unitDataSource;
+    std::unique_ptr<FatController> controller;
 };

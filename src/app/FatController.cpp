@@ -1,0 +1,142 @@
+// Construction: the controller's fields are connected to the designs here,
+// in one place, and the controls to the controller's operations.
+#include "app/FatController.h"
+
+#include "app/UiText.h"
+#include "app/WindowDesigns.h"
+#include "labels/WandrelLabel.h"
+#include "scale/SwinginSlider.h"
+#include "tracing/WandrelTracingView.h"
+#include "units/UnitDataSource.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+FatController::FatController(WindowDesigns& d, UnitDataSource& units)
+    : designs(d), unitDataSource(units) {
+    connectOutlets(designs);
+    nameForAccessibility(designs);
+    connectControls();
+    keepFirstSetInStep();
+}
+
+FatController::~FatController() = default;
+
+void FatController::connectOutlets(WindowDesigns& d) {
+    wandrelMainWindow = &d.acetateWindow;
+    wandrelMainView = d.acetate.wandrelMainView;
+    scaleSlider = d.acetate.scaleSlider;
+    theAboutWindow = d.informationWindow;
+    preferencesWindow = d.preferencesWindow;
+    answer = d.preferences.answer;
+    numberOfUnits = d.preferences.numberOfUnits;
+    scaleUnits = d.preferences.scaleUnits;
+    answerUnits = d.preferences.answerUnits;
+    answer2 = d.unitViews.answer2;
+    numberOfUnits2 = d.unitViews.numberOfUnits2;
+    scaleUnits2 = d.unitViews.scaleUnits2;
+    answerUnits2 = d.unitViews.answerUnits2;
+    areaAnswer = d.unitViews.areaAnswer;
+    areaUnits = d.unitViews.areaUnits;
+    sqLabel = d.unitViews.sqLabel;
+}
+
+// Names a screen reader announces; pop-ups also take theirs from a label.
+void FatController::nameForAccessibility(WindowDesigns& d) {
+    const std::pair<QWidget*, const char*> names[] = {
+        {answer, "Route length"},
+        {answer2, "Route length (toolbar)"},
+        {areaAnswer, "Enclosed area"},
+        {numberOfUnits2, "Scale number"},
+        {numberOfUnits, "Scale number (preferences)"},
+        {scaleUnits2, "Scale unit"},
+        {answerUnits2, "Length unit"},
+        {areaUnits, "Area unit"},
+        {scaleUnits, "Scale unit (preferences)"},
+        {answerUnits, "Length unit (preferences)"},
+        {sqLabel, "square"},
+        {wandrelMainView, "Acetate"},
+        {scaleSlider, "Scale bar"},
+        {d.preferences.mainWindowColour, "Acetate tint"},
+        {d.preferences.presets, "Line style"},
+        {d.preferences.highLightColourWell, "Outer colour"},
+        {d.preferences.lowLightColourWell, "Inner colour"},
+        {d.preferences.lineWidthSlider, "Line width"},
+        {d.preferences.unitTableView, "Units"},
+    };
+    for (const auto& [widget, name] : names)
+        widget->setAccessibleName(wandrelTr(name));
+}
+
+void FatController::connectControls() {
+    auto& menu = designs.acetate;
+    connect(numberOfUnits2, &QLineEdit::textEdited, this,
+            [this] { unitsHaveChanged(numberOfUnits2); });
+    for (QComboBox* box : {scaleUnits2, answerUnits2, areaUnits})
+        connect(box, &QComboBox::activated, this, [this, box] { unitsHaveChanged(box); });
+    connect(menu.actionAbout, &QAction::triggered, this, &FatController::showInformation);
+    connect(menu.actionPreferences, &QAction::triggered, this, &FatController::showPreferences);
+    connect(menu.actionQuit, &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(menu.actionHomePage, &QAction::triggered, this, &FatController::homePage);
+    connect(menu.actionUpdates, &QAction::triggered, this, &FatController::updates);
+    scaleSlider->setClient(this);
+    scaleSlider->setScaleMenuItem(menu.scaleMenuItem);
+    scaleSlider->setHorizontalLock(menu.horizontalLockMenuItem);
+    connect(menu.lockHorizontalMenuItem, &QAction::triggered, scaleSlider,
+            &SwinginSlider::lockHorizontal);
+    connect(designs.information.closeTheAboutWindowButton, &QPushButton::clicked, this,
+            &FatController::closeTheAboutWindow);
+}
+
+// The first set of scale controls mirrors the second, which the figures read.
+void FatController::keepFirstSetInStep() {
+    const auto mirrorText = [this](QLineEdit* from, QLineEdit* to) {
+        connect(from, &QLineEdit::textChanged, to, [to](const QString& text) {
+            if (to->text() != text)
+                to->setText(text);
+        });
+    };
+    mirrorText(numberOfUnits2, numberOfUnits);
+    mirrorText(numberOfUnits, numberOfUnits2);
+    connect(numberOfUnits, &QLineEdit::textEdited, this,
+            [this] { unitsHaveChanged(numberOfUnits2); });
+
+    const auto mirrorTitle = [this](QComboBox* from, QComboBox* to, QComboBox* reported) {
+        connect(from, &QComboBox::currentTextChanged, to, [to](const QString& title) {
+            const int index = to->findText(title, Qt::MatchExactly | Qt::MatchCaseSensitive);
+            if (index >= 0 && index != to->currentIndex())
+                to->setCurrentIndex(index);
+        });
+        if (reported)
+            connect(from, &QComboBox::activated, this,
+                    [this, reported] { unitsHaveChanged(reported); });
+    };
+    mirrorTitle(scaleUnits2, scaleUnits, nullptr);
+    mirrorTitle(scaleUnits, scaleUnits2, scaleUnits2);
+    mirrorTitle(answerUnits2, answerUnits, nullptr);
+    mirrorTitle(answerUnits, answerUnits2, answerUnits2);
+}
+
+void FatController::showInformation() {
+    theAboutWindow->open();
+}
+
+void FatController::closeTheAboutWindow() {
+    theAboutWindow->accept();
+}
+
+void FatController::showPreferences() {
+    preferencesWindow->show();
+    preferencesWindow->raise();
+    preferencesWindow->activateWindow();
+}
+
+// The addresses are keys of the string table, so a translation may point
+// at a localised site.
+void FatController::homePage() {
+    QDesktopServices::openUrl(QUrl(wandrelTr("https://wandrel.app/")));
+}
+
+void FatController::updates() {
+    QDesktopServices::openUrl(QUrl(wandrelTr("https://wandrel.app/updates/")));
+}
