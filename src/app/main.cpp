@@ -1,11 +1,14 @@
 #include "app/AcetateWindow.h"
+#include "platform/StringTables.h"
 
 #include <QApplication>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Wandrel"));
     QApplication::setOrganizationName(QStringLiteral("Wandrel"));
+    StringTables::installTranslations(app);
     AcetateWindow window;
     window.show();
     return QApplication::exec();

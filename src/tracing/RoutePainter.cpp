@@ -1,0 +1,145 @@
+#include "tracing/RoutePainter.h"
+
+#include <QPainterPath>
+#include <QPen>
+
+namespace {
+
+const QColor shadingColour = QColor::fromRgbF(0.75f, 0.75f, 0.75f, 0.5f);
+const QColor startColour = QColor::fromRgbF(0, 1, 0, 1);
+const QColor endColour = QColor::fromRgbF(1, 0, 0, 1);
+const QColor midColour = QColor::fromRgbF(1, 0.5f, 0, 1);
+const QColor wayColour = QColor::fromRgbF(1, 1, 0, 1);
+const QColor wayShadowColour = QColor::fromRgbF(0.3f, 0.3f, 0.3f, 0.5f);
+const QColor frameColour = QColor::fromRgbF(1.0f / 3, 1.0f / 3, 1.0f / 3, 1);
+
+// Qt's own pen defaults are square caps and bevel joins; lines that set no
+// style of their own are butt-capped and mitred.
+QPen plainPen(const QColor& colour, qreal width) {
+    return QPen(QBrush(colour), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+}
+
+QPen roundPen(const QColor& colour, qreal width) {
+    return QPen(QBrush(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+bool isTracingToPointer(const RouteScene& scene) {
+    return scene.within && !scene.finished && scene.route && scene.route->count() >= 1;
+}
+
+} // namespace
+
+void RoutePainter::paint(QPainter& painter, const RouteScene& scene) {
+    drawRoute(painter, scene);
+    drawPoints(painter, scene);
+    drawAcetateBox(painter, scene.viewSize);
+}
+
+void RoutePainter::drawRoute(QPainter& painter, const RouteScene& scene) {
+    QPainterPath inner;
+    QPainterPath outer;
+    const int64_t n = scene.route ? scene.route->count() : 0;
+    for (int64_t i = 0; i < n; ++i) {
+        const MyPoint* point = scene.route->getnthItem(i);
+        if (!point)
+            continue;
+        // The band's offset is taken in floats, as the points are stored.
+        const QPointF at(point->getX(), point->getY());
+        const QPointF shifted(point->getX() + 1.0f, point->getY() + 1.0f);
+        if (inner.elementCount() == 0) {
+            inner.moveTo(at);
+            outer.moveTo(shifted);
+        } else {
+            inner.lineTo(at);
+            outer.lineTo(shifted);
+        }
+    }
+    if (isTracingToPointer(scene) && inner.elementCount() > 0) {
+        inner.lineTo(scene.mouseX, scene.mouseY);
+        outer.lineTo(scene.mouseX + 1.0f, scene.mouseY + 1.0f);
+    }
+    if (scene.shadeArea) {
+        outer.setFillRule(Qt::WindingFill);
+        painter.fillPath(outer, shadingColour);
+    }
+    const float width = scene.style.lineWidth;
+    painter.strokePath(outer, roundPen(scene.style.highLight, width));
+    painter.strokePath(inner, roundPen(scene.style.lowLight, width / 2.0f));
+}
+
+void RoutePainter::drawPoints(QPainter& painter, const RouteScene& scene) {
+    const int64_t n = scene.route ? scene.route->count() : 0;
+    if (n == 0)
+        return;
+    const MyPoint* last = scene.route->getnthItem(0);
+    if (last)
+        drawStartPoint(painter, last->getX(), last->getY(), last == scene.currentPoint);
+    for (int64_t i = 1; i < n; ++i) {
+        const MyPoint* point = scene.route->getnthItem(i);
+        if (!point)
+            continue;
+        last = point;
+        const bool current = point == scene.currentPoint;
+        const bool marked = point->isWaypoint() || point->isDistanceMarker();
+        // A finished route's last point gets the end glyph instead.
+        if (marked && !(scene.finished && i == n - 1))
+            drawWayPoint(painter, point->getX(), point->getY(), current);
+        else if (scene.modifyMode)
+            drawMidPoint(painter, point->getX(), point->getY(), current);
+    }
+    if (scene.finished && last)
+        drawEndPoint(painter, last->getX(), last->getY(), last == scene.currentPoint);
+}
+
+void RoutePainter::drawStartPoint(QPainter& painter, float x, float y, bool fill) {
+    drawCircle(painter, x, y, fill, startColour);
+}
+
+void RoutePainter::drawEndPoint(QPainter& painter, float x, float y, bool fill) {
+    drawCircle(painter, x, y, fill, endColour);
+}
+
+void RoutePainter::drawMidPoint(QPainter& painter, float x, float y, bool fill) {
+    drawCircle(painter, x, y, fill, midColour);
+}
+
+void RoutePainter::drawCircle(QPainter& painter, float x, float y, bool fill,
+                              const QColor& colour) {
+    QPainterPath circle;
+    circle.addEllipse(QRectF(qreal(x) - 3, qreal(y) - 3, 6, 6));
+    if (fill)
+        painter.fillPath(circle, colour);
+    painter.strokePath(circle, plainPen(colour, 1));
+}
+
+void RoutePainter::drawWayPoint(QPainter& painter, float x, float y, bool fill) {
+    // The outline ends with a line back to its start rather than a closed
+    // subpath, so its apex is butt-capped, not mitred.
+    QPainterPath triangle;
+    triangle.moveTo(x, y + 3.0f);
+    triangle.lineTo(x + 3.0f, y - 3.0f);
+    triangle.lineTo(x - 3.0f, y - 3.0f);
+    triangle.lineTo(x, y + 3.0f);
+    const qreal dx = x;
+    const qreal dy = y;
+    QPainterPath shadow;
+    shadow.moveTo(dx + 0.5, dy + 2.5);
+    shadow.lineTo(dx + 3.5, dy - 3.5);
+    shadow.lineTo(dx - 3.5, dy - 3.5);
+    shadow.lineTo(dx + 0.5, dy + 2.5);
+    painter.strokePath(shadow, plainPen(wayShadowColour, 2));
+    if (fill)
+        painter.fillPath(triangle, wayColour);
+    painter.strokePath(triangle, plainPen(wayColour, 2));
+}
+
+void RoutePainter::drawAcetateBox(QPainter& painter, QSizeF frameSize) {
+    const qreal w = frameSize.width();
+    const qreal h = frameSize.height();
+    QPainterPath frame;
+    frame.moveTo(0, h);
+    frame.lineTo(0, 0);
+    frame.lineTo(w, 0);
+    frame.lineTo(w, h);
+    painter.strokePath(frame, plainPen(frameColour, 1));
+}
