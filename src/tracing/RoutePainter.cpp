@@ -23,6 +23,18 @@ QPen roundPen(const QColor& colour, qreal width) {
     return QPen(QBrush(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
+// A triangle drawn as lines back to its start rather than a closed subpath,
+// so its first corner is butt-capped, not mitred. Qt strokes a subpath that
+// ends exactly on its start as closed; the last line stops a hair short.
+QPainterPath openOutline(QPointF a, QPointF b, QPointF c) {
+    QPainterPath path;
+    path.moveTo(a);
+    path.lineTo(b);
+    path.lineTo(c);
+    path.lineTo(a + (c - a) * 1e-6);
+    return path;
+}
+
 bool isTracingToPointer(const RouteScene& scene) {
     return scene.within && !scene.finished && scene.route && scene.route->count() >= 1;
 }
@@ -113,20 +125,12 @@ void RoutePainter::drawCircle(QPainter& painter, float x, float y, bool fill,
 }
 
 void RoutePainter::drawWayPoint(QPainter& painter, float x, float y, bool fill) {
-    // The outline ends with a line back to its start rather than a closed
-    // subpath, so its apex is butt-capped, not mitred.
-    QPainterPath triangle;
-    triangle.moveTo(x, y + 3.0f);
-    triangle.lineTo(x + 3.0f, y - 3.0f);
-    triangle.lineTo(x - 3.0f, y - 3.0f);
-    triangle.lineTo(x, y + 3.0f);
+    const QPainterPath triangle =
+        openOutline(QPointF(x, y + 3.0f), QPointF(x + 3.0f, y - 3.0f), QPointF(x - 3.0f, y - 3.0f));
     const qreal dx = x;
     const qreal dy = y;
-    QPainterPath shadow;
-    shadow.moveTo(dx + 0.5, dy + 2.5);
-    shadow.lineTo(dx + 3.5, dy - 3.5);
-    shadow.lineTo(dx - 3.5, dy - 3.5);
-    shadow.lineTo(dx + 0.5, dy + 2.5);
+    const QPainterPath shadow = openOutline(
+        QPointF(dx + 0.5, dy + 2.5), QPointF(dx + 3.5, dy - 3.5), QPointF(dx - 3.5, dy - 3.5));
     painter.strokePath(shadow, plainPen(wayShadowColour, 2));
     if (fill)
         painter.fillPath(triangle, wayColour);
