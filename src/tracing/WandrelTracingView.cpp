@@ -1,15 +1,241 @@
+// Construction, wiring, settings and drawing of the tracing view.
 #include "tracing/WandrelTracingView.h"
 
+#include "platform/Defaults.h"
+#include "platform/StringTables.h"
+#include "tracing/RoutePainter.h"
+#include "tracing/TracingViewClient.h"
+
+#include <QAbstractSlider>
+#include <QAction>
+#include <QMenu>
+#include <QPainter>
 #include <QResizeEvent>
 
-WandrelTracingView::WandrelTracingView(QWidget* parent) : QWidget(parent), placedHeight(height()) {}
+#include <cmath>
+
+namespace {
+
+QString wandrelText(const char* key) {
+    return StringTables::translate("Wandrel", key);
+}
+
+void writeColour(Defaults& defaults, const QString& prefix, const QColor& colour) {
+    const QColor rgb = colour.toRgb();
+    defaults.setFloat(prefix + u'R', static_cast<float>(rgb.redF()));
+    defaults.setFloat(prefix + u'G', static_cast<float>(rgb.greenF()));
+    defaults.setFloat(prefix + u'B', static_cast<float>(rgb.blueF()));
+    defaults.setFloat(prefix + u'A', static_cast<float>(rgb.alphaF()));
+}
+
+// The slider at rest (100 and below) leaves lengths as they are; above it
+// the stretch grows exponentially, reaching 1.2 at 120.
+float terrainStretch(float t) {
+    if (t <= 100)
+        return 1.0f;
+    const float e = static_cast<float>(static_cast<double>(t - 100.0f) / 6.66666);
+    const float p = std::pow(10.0f, e);
+    const float f = static_cast<float>(static_cast<double>(p) * 0.02 + 100.0);
+    return f / 100.0f;
+}
+
+} // namespace
+
+WandrelTracingView::WandrelTracingView(QWidget* parent)
+    : QWidget(parent), pointDataSource(std::make_unique<PointDataSource>()),
+      placedHeight(height()) {
+    watchRoute();
+    makeCursors();
+    infoStyle = LineStyle{QColor::fromRgbF(0.75f, 0.75f, 0.75f, 0.85f),
+                          QColor::fromRgbF(0, 0, 0, 0.85f), 2};
+    buildContextMenus();
+    lastClicked = QDateTime::currentDateTime();
+
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    // Secondary presses are handled as presses; no separate menu event.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+WandrelTracingView::~WandrelTracingView() {
+    pointDataSource->setRemovalObserver(nullptr);
+    pointDataSource->setOwner(nullptr);
+}
+
+// The route tells the view of every point it lets go of, so that the
+// selection and the dragged point never outlive their point.
+void WandrelTracingView::watchRoute() {
+    pointDataSource->setOwner(this);
+    pointDataSource->setRemovalObserver([this](const MyPoint* point) {
+        if (point == currentPoint)
+            currentPoint = nullptr;
+        if (point == beingDragged)
+            beingDragged = nullptr;
+    });
+}
+
+void WandrelTracingView::buildContextMenus() {
+    auto* waypointMenu = new QMenu(QStringLiteral("Context menu"), this);
+    waypointMenu->addAction(wandrelText("Remove waypoint"), this,
+                            &WandrelTracingView::makeRegularPoint);
+    waypointMenu->addAction(wandrelText("Show Waypoint Details"), this,
+                            &WandrelTracingView::showInfo);
+    waypointContextMenu = waypointMenu;
+
+    auto* regularMenu = new QMenu(QStringLiteral("Context menu"), this);
+    regularMenu->addAction(wandrelText("Make Waypoint"), this, &WandrelTracingView::makeWaypoint);
+    regularPointContextMenu = regularMenu;
+}
+
+std::unique_ptr<WandrelTracingView> WandrelTracingView::clone() const {
+    auto copy = std::make_unique<WandrelTracingView>();
+    copy->setGeometry(geometry());
+    copy->setZoomSlider(zoomSlider);
+    copy->setZoomWindow(zoomWindow);
+    copy->setDragmodeMenuItem(dragmodeMenuItem);
+    copy->setAnswerUnits(getAnswerUnits());
+    copy->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    if (TableView* table = pointDataSource->getRouteInspectorTableView())
+        copy->setRouteInspectorTableView(table);
+    return copy;
+}
+
+void WandrelTracingView::setController(TracingViewClient* client) {
+    fatController = client;
+    resetCursorRects();
+}
+
+void WandrelTracingView::setDataSource(std::unique_ptr<PointDataSource> route) {
+    if (!route)
+        return;
+    // The old route goes with every point it holds.
+    currentPoint = nullptr;
+    beingDragged = nullptr;
+    pointDataSource->setRemovalObserver(nullptr);
+    pointDataSource = std::move(route);
+    watchRoute();
+    resetCursorRects();
+    update();
+}
+
+void WandrelTracingView::setToggleImageAttachmentsMenuItem(QAction* item) {
+    toggleImageAttachmentsMenuItem = item;
+    if (item)
+        item->setCheckable(true);
+}
+
+void WandrelTracingView::setRouteInspectorTableView(TableView* table) {
+    pointDataSource->setRouteInspectorTableView(table);
+}
+
+void WandrelTracingView::setFinished(bool /*yes*/) {
+    finished = true;
+    resetCursorRects();
+    update();
+}
+
+void WandrelTracingView::setPlacingState(int32_t state) {
+    placingState = state;
+    resetCursorRects();
+}
+
+bool WandrelTracingView::isShowingPoints() const {
+    return dragmodeMenuItem && dragmodeMenuItem->isChecked();
+}
+
+bool WandrelTracingView::isShadingArea() const {
+    return shadeAreaButton && shadeAreaButton->property("checked").toBool();
+}
 
 float WandrelTracingView::totalDistance() const {
-    return pointDataSource.totalDistance();
+    return pointDataSource->totalDistance() * terrainStretch(getTerrainFactor());
 }
 
 float WandrelTracingView::totalArea() const {
-    return pointDataSource.totalArea();
+    const float stretch = terrainStretch(getTerrainFactor());
+    return pointDataSource->totalArea() * stretch * stretch;
+}
+
+float WandrelTracingView::getTerrainFactor() const {
+    return terrainSlider ? static_cast<float>(terrainSlider->value()) : 0.0f;
+}
+
+void WandrelTracingView::resetTerrainFactor() {
+    if (terrainSlider)
+        terrainSlider->setValue(100);
+}
+
+float WandrelTracingView::convertUsingScale(float pixels) {
+    return fatController ? fatController->convertUsingScale(pixels) : 0.0f;
+}
+
+void WandrelTracingView::refreshInfoTable() {
+    if (TableView* table = pointDataSource->getRouteInspectorTableView())
+        table->reloadData();
+}
+
+// The one place the route's style is kept until the inspector holds it.
+LineStyle& WandrelTracingView::routeStyle() {
+    return infoStyle;
+}
+
+const LineStyle& WandrelTracingView::routeStyle() const {
+    return infoStyle;
+}
+
+QColor WandrelTracingView::getHighLightColour() const {
+    return routeStyle().highLight;
+}
+
+QColor WandrelTracingView::getLowLightColour() const {
+    return routeStyle().lowLight;
+}
+
+float WandrelTracingView::getLineWidth() const {
+    return routeStyle().lineWidth;
+}
+
+void WandrelTracingView::setHighLightColour(const QColor& colour) {
+    routeStyle().highLight = colour;
+}
+
+void WandrelTracingView::setLowLightColour(const QColor& colour) {
+    routeStyle().lowLight = colour;
+}
+
+void WandrelTracingView::setLineWidth(float width) {
+    routeStyle().lineWidth = width;
+}
+
+void WandrelTracingView::saveDefaults(Defaults& defaults) const {
+    writeColour(defaults, QStringLiteral("WandrelLowLightColour"), routeStyle().lowLight);
+    writeColour(defaults, QStringLiteral("WandrelHighLightColour"), routeStyle().highLight);
+    defaults.setFloat(QStringLiteral("WandrelLineWidthSliderVaule"), routeStyle().lineWidth);
+}
+
+RouteScene WandrelTracingView::scene() const {
+    RouteScene s;
+    s.route = pointDataSource.get();
+    s.finished = finished;
+    s.within = within;
+    s.mouseX = mouseX;
+    s.mouseY = mouseY;
+    s.currentPoint = currentPoint;
+    s.modifyMode = isShowingPoints();
+    s.shadeArea = isShadingArea();
+    s.viewSize = QSizeF(size());
+    if (fatController)
+        s.style = LineStyle{fatController->getHighLightColour(), fatController->getLowLightColour(),
+                            fatController->getLineWidth()};
+    return s;
+}
+
+void WandrelTracingView::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(0, height());
+    painter.scale(1, -1);
+    RoutePainter::paint(painter, scene());
 }
 
 // Views on the acetate are placed from its bottom edge (y up), so they keep
@@ -19,6 +245,9 @@ void WandrelTracingView::resizeEvent(QResizeEvent* event) {
     placedHeight = event->size().height();
     if (dy != 0)
         for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            child->move(child->x(), child->y() + dy);
+            if (!child->isWindow()) // the context menus are windows of their own
+                child->move(child->x(), child->y() + dy);
     QWidget::resizeEvent(event);
+    // The corner square and the visible rectangle follow the new size.
+    resetCursorRects();
 }

@@ -1,23 +1,136 @@
 #pragma once
 
 #include "model/PointDataSource.h"
+#include "model/RouteOwner.h"
+#include "platform/CursorRegions.h"
+#include "tracing/LineStyle.h"
+#include "tracing/TracingEvent.h"
 
+#include <QAbstractSlider>
+#include <QAction>
+#include <QCursor>
+#include <QDateTime>
+#include <QMenu>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
-// The view over the acetate in which the one route is traced. It owns the
-// route; the figures shown for it come from the controller.
-class WandrelTracingView : public QWidget {
+#include <cstdint>
+#include <memory>
+
+class Defaults;
+class TableView;
+class TracingViewClient;
+struct RouteScene;
+
+// The view over the acetate in which the one route is traced, edited and
+// drawn. It owns the route; the figures shown for it come from the
+// controller. Coordinates are the view's own: origin bottom-left, y up.
+//
+// The implementation is split by duty: construction and settings here,
+// point editing, event handling and cursors in files of their own.
+class WandrelTracingView : public QWidget, public RouteOwner {
     Q_OBJECT
 public:
+    // What the next primary click places.
+    enum PlacingState : int32_t {
+        Tracing = 0,
+        SpeechBubble = 1,
+        Waypoint = 2,
+        Image = 3,
+        Circle = 4
+    };
+
     explicit WandrelTracingView(QWidget* parent = nullptr);
+    ~WandrelTracingView() override;
 
-    PointDataSource& getPointDataSource() { return pointDataSource; }
-    const PointDataSource& getPointDataSource() const { return pointDataSource; }
+    // A fresh view with this view's frame and settings but no points.
+    std::unique_ptr<WandrelTracingView> clone() const;
 
-    // Route length and area in pixels.
+    // Wiring. None of these is owned; an absent element reads as off (a
+    // slider as 0) and an absent controller makes its steps do nothing.
+    void setController(TracingViewClient* client);
+    TracingViewClient* getController() const { return fatController; }
+    // Replaces the route; a null route is refused.
+    void setDataSource(std::unique_ptr<PointDataSource> route);
+    // Checked is modify mode (points can be dragged and inserted); anything
+    // else is lock mode (a drag moves the whole route).
+    void setDragmodeMenuItem(QAction* item) { dragmodeMenuItem = item; }
+    QAction* getDragmodeMenuItem() const { return dragmodeMenuItem; }
+    // Anything with a "checked" property; while checked the area is shaded.
+    void setShadeAreaButton(QObject* control) { shadeAreaButton = control; }
+    void setTerrainSlider(QAbstractSlider* slider) { terrainSlider = slider; }
+    void setToggleImageAttachmentsMenuItem(QAction* item);
+    void setTracingViewContextMenu(QMenu* menu) { tracingViewContextMenu = menu; }
+    void setWaypointContextMenu(QMenu* menu) { waypointContextMenu = menu; }
+    void setRegularPointContextMenu(QMenu* menu) { regularPointContextMenu = menu; }
+    QMenu* getWaypointContextMenu() const { return waypointContextMenu; }
+    QMenu* getRegularPointContextMenu() const { return regularPointContextMenu; }
+    void setZoomSlider(QAbstractSlider* slider) { zoomSlider = slider; }
+    void setZoomWindow(QWidget* window) { zoomWindow = window; }
+    QAbstractSlider* getZoomSlider() const { return zoomSlider; }
+    QWidget* getZoomWindow() const { return zoomWindow; }
+    void setRouteInspectorTableView(TableView* table);
+
+    PointDataSource& getPointDataSource() { return *pointDataSource; }
+    const PointDataSource& getPointDataSource() const { return *pointDataSource; }
+
+    // State, as the controller's commands and drag routing ask for it.
+    bool isFinished() const { return finished; }
+    // Only ever finishes the route: continuing is cont()'s job.
+    void setFinished(bool yes);
+    int32_t getPlacingState() const { return placingState; }
+    void setPlacingState(int32_t state);
+    bool isBeingDragged() const { return routeBeingDragged; }
+    bool isPointBeingDragged() const { return beingDragged != nullptr; }
+    bool isMarkedForDeletion() const { return markedForDeletion; }
+    bool isShowingPoints() const;
+    bool isShadingArea() const;
+    bool isWithin() const { return within; }
+    // The selected point; never one that the route has let go of.
+    MyPoint* getCurrentPoint() const { return currentPoint; }
+    QDateTime getLastClicked() const { return lastClicked; }
+
+    // Route length and area in pixels, stretched by the terrain factor.
     float totalDistance() const;
     float totalArea() const;
+    // The terrain slider's value; 0 without a slider.
+    float getTerrainFactor() const;
+    void resetTerrainFactor();
+    float convertUsingScale(float pixels) override;
+
+    // Point editing at an event's position.
+    void addRegularPoint(const TracingEvent& event);
+    void addWayPoint(const TracingEvent& event);
+    void insertRegularPoint(const TracingEvent& event);
+    void insertWayPoint(const TracingEvent& event);
+    // Moves every point by (dx, -dy): dy is a pointer movement, y down.
+    void translateX(float dx, float dy);
+
+    // Drag routing, called back by the controller.
+    MyPoint* pointHitTest(const TracingEvent& event);
+    bool routeHitTest(const TracingEvent& event) const;
+    void mouseDraggedStep2(const TracingEvent& event);
+
+    // Rebuilds the cursor rectangles; call after anything that changes what
+    // a click would do (the drag-mode switch, for one).
+    void resetCursorRects();
+    // In view coordinates (y up).
+    const CursorRegions& cursorRegions() const { return cursorRects; }
+    QCursor getXyzCursor() const { return xyzCursor; }
+    QCursor getWaypointCursor() const { return waypointCursor; }
+    QCursor getPinCursor() const { return pinCursor; }
+    QCursor getCircleCursor() const { return circleCursor; }
+    QCursor getMoveCursor() const { return moveCursor; }
+
+    // The route's own line style and its storage.
+    QColor getHighLightColour() const;
+    QColor getLowLightColour() const;
+    float getLineWidth() const;
+    void setHighLightColour(const QColor& colour);
+    void setLowLightColour(const QColor& colour);
+    void setLineWidth(float width);
+    void saveDefaults(Defaults& defaults) const;
 
     // Figures and settings for the route's inspector.
     void setAnswer(const QString& text) { answerText = text; }
@@ -30,13 +143,104 @@ public:
     QString getScale() const { return scaleText; }
     QString getScaleUnits() const { return scaleUnitsTitle; }
     QString getAnswerUnits() const { return answerUnitsTitle; }
-    void refreshInfoTable() {}
+    void refreshInfoTable();
+    // Opens the current waypoint's details; false when there is no
+    // current waypoint.
+    bool showWaypointInspector();
+
+public slots:
+    void makeWaypoint();
+    void makeRegularPoint();
+    void deleteCurrentPoint();
+    void undoPoint();
+    void reset();
+    void clearPointsMenuItem();
+    void removeThisFragment();
+    void cont();
+    void reDraw() { update(); }
+    void showInfo() { emit showInfoRequested(); }
+    void toggleImageAttachments();
+
+signals:
+    // The user asked for the route inspector's window.
+    void showInfoRequested();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    PointDataSource pointDataSource;
+    void makeCursors();
+    void buildContextMenus();
+    void watchRoute();
+    RouteScene scene() const;
+    LineStyle& routeStyle();
+    const LineStyle& routeStyle() const;
+
+    // Editing steps shared by several commands.
+    void clearRoute();
+    void bringWindowToFront();
+    void touch() { lastClicked = QDateTime::currentDateTime(); }
+
+    // Handlers; each answers false when the event is to be passed on.
+    TracingEvent tracingEvent(const QMouseEvent& event, int clickCount);
+    bool mouseDown(const TracingEvent& event);
+    bool placeObject(const TracingEvent& event);
+    bool doubleClick();
+    bool selectOrInsert(const TracingEvent& event);
+    void traceClick(const TracingEvent& event);
+    void mouseDragged(const TracingEvent& event);
+    void mouseUp();
+    bool mouseMoved(const TracingEvent& event);
+    bool rightMouseDown(const TracingEvent& event);
+    void popUp(QMenu* menu, const TracingEvent& event);
+    void keyDown(const QKeyEvent& event);
+
+    QPointF toView(QPointF widgetPosition) const;
+    QRectF visibleRect() const;
+    void addPlacingCursorRect(const QRectF& visible);
+    void followPointer();
+
+    std::unique_ptr<PointDataSource> pointDataSource;
+    TracingViewClient* fatController = nullptr;
+    bool within = true;
+    bool finished = false;
+    bool markedForDeletion = false;
+    float mouseX = 0;
+    float mouseY = 0;
+    int32_t placingState = Tracing;
+    QPointer<QObject> shadeAreaButton;
+    QPointer<QAbstractSlider> terrainSlider;
+    QCursor xyzCursor;
+    QCursor moveCursor;
+    QCursor waypointCursor;
+    QCursor pinCursor;
+    QCursor circleCursor;
+    bool routeBeingDragged = false;
+    MyPoint* beingDragged = nullptr;
+    MyPoint* currentPoint = nullptr;
+    QPointer<QAction> dragmodeMenuItem;
+    QPointer<QAction> toggleImageAttachmentsMenuItem;
+    QPointer<QMenu> waypointContextMenu;
+    QPointer<QMenu> regularPointContextMenu;
+    QPointer<QAbstractSlider> zoomSlider;
+    QPointer<QWidget> zoomWindow;
+    bool clickWithoutDragging = false;
+    // Stands in for the route inspector's style until the inspector holds it.
+    LineStyle infoStyle;
+    QPointer<QMenu> tracingViewContextMenu;
+    QDateTime lastClicked;
+
+    CursorRegions cursorRects;
+    // Widget position of the previous event of a press, for its deltas.
+    QPointF lastPointerPosition;
     // Height at which the child views were last placed; Qt does not report
     // the old size of a resize made while the view was hidden.
     int placedHeight;

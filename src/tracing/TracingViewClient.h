@@ -1,0 +1,54 @@
+#pragma once
+
+#include "tracing/TracingEvent.h"
+
+#include <QColor>
+
+class QObject;
+class SwinginSlider;
+class WandrelTracingView;
+
+// What the tracing view asks of the application controller. The view holds
+// it as a plain back reference and skips every step that needs it while
+// none is set.
+class TracingViewClient {
+public:
+    virtual ~TracingViewClient() = default;
+
+    // Recompute and show the figures. The sender is the view; a QObject so
+    // that one override serves the scale bar as well.
+    virtual void scaleHasChanged(QObject* sender) = 0;
+    virtual void displayAnswer() = 0;
+    // Set or clear the main window's edited mark.
+    virtual void setChangesMade(bool changed) = 0;
+
+    // Drag routing. The application has one tracing view: each answers that
+    // view or nothing.
+    virtual WandrelTracingView* tracingViewBeingDragged() = 0;
+    virtual WandrelTracingView* tracingViewWithPointBeingDragged() = 0;
+    // When the event lies inside a view's route, sends that view
+    // mouseDraggedStep2 with it.
+    virtual void findHitAndPassDragEvent(const TracingEvent& event) = 0;
+    // When a view has a point under the event, sends that view
+    // mouseDraggedStep2 with it and answers true.
+    virtual bool findHitPointAndPassDragEvent(const TracingEvent& event) = 0;
+    virtual bool allTracingViewsFinished() = 0;
+    virtual void removeMarkedTracingViews(QObject* /*sender*/) {}
+
+    virtual SwinginSlider* getScaleSlider() const = 0;
+    // Removes the snapshot image under the acetate.
+    virtual void clearImageView(QObject* sender) = 0;
+    virtual void clearFileName() = 0;
+    // A length in pixels in the answer unit.
+    virtual float convertUsingScale(float pixels) const = 0;
+
+    // The current line style, used when drawing the route.
+    virtual QColor getHighLightColour() const = 0;
+    virtual QColor getLowLightColour() const = 0;
+    virtual float getLineWidth() const = 0;
+
+protected:
+    TracingViewClient() = default;
+    TracingViewClient(const TracingViewClient&) = default;
+    TracingViewClient& operator=(const TracingViewClient&) = default;
+};

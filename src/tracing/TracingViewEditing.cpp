@@ -1,0 +1,192 @@
+// Point editing: appending, inserting, converting, deleting and undoing
+// points, clearing, continuing and moving the route.
+#include "tracing/TracingViewClient.h"
+#include "tracing/WandrelTracingView.h"
+
+#include "platform/Alerts.h"
+#include "platform/StringTables.h"
+
+#include <QAction>
+
+namespace {
+
+QString wandrelText(const char* key) {
+    return StringTables::translate("Wandrel", key);
+}
+
+} // namespace
+
+void WandrelTracingView::addRegularPoint(const TracingEvent& event) {
+    const bool waypoint =
+        event.modifiers.testFlag(Qt::AltModifier) || pointDataSource->count() == 0;
+    currentPoint =
+        pointDataSource->add(event.x(), event.y(), waypoint ? MyPoint::Waypoint : MyPoint::Regular);
+    if (fatController)
+        fatController->setChangesMade(true);
+}
+
+void WandrelTracingView::addWayPoint(const TracingEvent& event) {
+    currentPoint = pointDataSource->add(event.x(), event.y(), MyPoint::Waypoint);
+    if (fatController)
+        fatController->setChangesMade(true);
+}
+
+void WandrelTracingView::insertRegularPoint(const TracingEvent& event) {
+    mouseX = event.x();
+    mouseY = event.y();
+    if (finished)
+        currentPoint = pointDataSource->insertPointatX(mouseX, mouseY);
+    if (fatController)
+        fatController->setChangesMade(true);
+    finished = true;
+    resetCursorRects();
+}
+
+void WandrelTracingView::insertWayPoint(const TracingEvent& event) {
+    mouseX = event.x();
+    mouseY = event.y();
+    if (finished) {
+        currentPoint = pointDataSource->insertPointatX(mouseX, mouseY);
+        if (currentPoint)
+            currentPoint->setWaypoint(true);
+    }
+    if (fatController)
+        fatController->setChangesMade(true);
+    finished = true;
+    resetCursorRects();
+}
+
+void WandrelTracingView::makeWaypoint() {
+    if (!currentPoint)
+        return;
+    currentPoint->setWaypoint(true);
+    update();
+    refreshInfoTable();
+}
+
+void WandrelTracingView::makeRegularPoint() {
+    if (!currentPoint)
+        return;
+    currentPoint->setWaypoint(false);
+    update();
+    refreshInfoTable();
+}
+
+// A route never loses its last two points this way. The figures and the
+// edited mark follow at once, so a removal never leaves stale numbers.
+void WandrelTracingView::deleteCurrentPoint() {
+    if (pointDataSource->count() <= 2)
+        return;
+    const bool removing = currentPoint != nullptr;
+    pointDataSource->deleteItem(currentPoint);
+    currentPoint = nullptr;
+    update();
+    if (!removing)
+        return;
+    resetCursorRects();
+    if (fatController) {
+        fatController->setChangesMade(true);
+        fatController->displayAnswer();
+    }
+}
+
+void WandrelTracingView::undoPoint() {
+    const int64_t n = pointDataSource->count();
+    if (n == 1) {
+        reset();
+    } else if (n > 1) {
+        pointDataSource->deleteLastItem();
+        if (fatController)
+            fatController->displayAnswer();
+    }
+    finished = false;
+    // Reopened, the route is traced again: crosshair, not the finished cursors.
+    resetCursorRects();
+    reDraw();
+}
+
+void WandrelTracingView::reset() {
+    pointDataSource->releasePoints();
+    pointDataSource->clear();
+    bringWindowToFront();
+    if (fatController)
+        fatController->clearImageView(this);
+    finished = false;
+    within = true;
+    if (fatController) {
+        fatController->setChangesMade(true);
+        fatController->displayAnswer();
+        fatController->clearFileName();
+    }
+    resetCursorRects();
+    update();
+}
+
+void WandrelTracingView::clearPointsMenuItem() {
+    const Alerts::Answer answer = Alerts::run(
+        this, wandrelText("Are you sure that you want to clear the current line?"),
+        wandrelText("This action cannot be undone."), wandrelText("OK"), wandrelText("Cancel"));
+    if (answer != Alerts::Answer::Default)
+        return;
+    clearRoute();
+    resetTerrainFactor();
+}
+
+void WandrelTracingView::removeThisFragment() {
+    if (fatController) {
+        clearRoute();
+        return;
+    }
+    // The parent keeps ownership; whoever asks isMarkedForDeletion disposes.
+    hide();
+    markedForDeletion = true;
+}
+
+// Clearing without touching the snapshot image under the acetate.
+void WandrelTracingView::clearRoute() {
+    pointDataSource->releasePoints();
+    pointDataSource->clear();
+    bringWindowToFront();
+    finished = false;
+    within = true;
+    if (fatController) {
+        fatController->setChangesMade(true);
+        fatController->displayAnswer();
+    }
+    resetCursorRects();
+    update();
+}
+
+void WandrelTracingView::bringWindowToFront() {
+    QWidget* w = window();
+    w->raise();
+    w->activateWindow();
+}
+
+// Finishing made the last point a waypoint; tracing resumes from a plain one.
+void WandrelTracingView::cont() {
+    finished = false;
+    within = true;
+    if (MyPoint* last = pointDataSource->getLastPoint())
+        last->setWaypoint(false);
+    resetCursorRects();
+    update();
+}
+
+void WandrelTracingView::translateX(float dx, float dy) {
+    pointDataSource->applyTransformX(dx, -dy);
+}
+
+bool WandrelTracingView::showWaypointInspector() {
+    if (!currentPoint || !currentPoint->isWaypoint())
+        return false;
+    currentPoint->showInspector(this);
+    return true;
+}
+
+void WandrelTracingView::toggleImageAttachments() {
+    if (toggleImageAttachmentsMenuItem)
+        toggleImageAttachmentsMenuItem->setChecked(!toggleImageAttachmentsMenuItem->isChecked());
+    update();
+    resetCursorRects();
+}
