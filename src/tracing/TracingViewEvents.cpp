@@ -296,17 +296,19 @@ bool WandrelTracingView::routeHitTest(const TracingEvent& event) const {
     if (pointDataSource->count() < 3)
         return false;
     QPainterPath path;
-    path.setFillRule(Qt::WindingFill);
+    bool started = false;
     for (int64_t i = 0; i < pointDataSource->count(); ++i) {
         const MyPoint* p = pointDataSource->getnthItem(i);
         if (!p)
             continue;
         const QPointF at(p->getX(), p->getY());
-        if (path.elementCount() == 0)
-            path.moveTo(at);
-        else
+        if (started)
             path.lineTo(at);
+        else
+            path.moveTo(at);
+        started = true;
     }
     path.closeSubpath();
+    path.setFillRule(Qt::WindingFill);
     return path.contains(event.location);
 }
