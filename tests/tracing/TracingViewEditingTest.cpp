@@ -131,12 +131,6 @@ TEST_F(Editing, ConvertingRefreshesTheTableAndTurnsMarkersRegular) {
     EXPECT_EQ(table.reloads, reloads + 2);
 }
 
-TEST_F(Editing, TranslatingTurnsThePointerMovementUpright) {
-    click(10, 10);
-    view->translateX(3, 4);
-    EXPECT_EQ(pointAt(0), QPointF(13, 6));
-}
-
 TEST_F(Editing, TerrainFactorIsOneAtRestAndStretchesAbove) {
     traceFinished({{10, 10}, {310, 10}, {310, 210}});
     ASSERT_FLOAT_EQ(route().totalDistance(), 500);

@@ -223,11 +223,6 @@ TEST_F(Modify, ControlClickShowsThePointMenuAndSelectsAsAPrimaryClick) {
     EXPECT_EQ(route().count(), 4) << "selecting, not inserting";
 }
 
-TEST_F(Tracing, ControlClickWhileTracingStillAppends) {
-    QTest::mouseClick(view, Qt::LeftButton, Qt::ControlModifier, at(20, 20));
-    EXPECT_EQ(route().count(), 1);
-}
-
 TEST_F(Modify, DoubleClickOnAWaypointIsKeptOtherwisePassedOn) {
     QTest::mouseDClick(view, Qt::LeftButton, {}, at(150, 50));
     QTest::mouseRelease(view, Qt::LeftButton, {}, at(150, 50));
