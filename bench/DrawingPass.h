@@ -1,0 +1,71 @@
+#pragma once
+
+#include "model/PointDataSource.h"
+#include "tracing/LineStyle.h"
+
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdint>
+
+// One drawing pass of the tracing view at 1280 x 800 into an image. Every
+// pass benchmark reports ms_per_pass and x_polyline: its time over that of a
+// pass that only strokes the same points once with drawPolyline, run
+// alternately with it in the same loop so both see the same machine load.
+namespace drawing {
+
+constexpr int viewWidth = 1280;
+constexpr int viewHeight = 800;
+
+// The shared fixtures spread over 4000 x 3000; drawing wants the route on
+// the view, so each size gets its own copy, shrunk to 1000 x 750, centred.
+const PointDataSource& routeInView(int64_t size);
+
+// The preset the application starts with.
+LineStyle defaultStyle();
+
+QImage makeImage();
+
+template <typename Pass> double millisecondsOf(Pass&& pass) {
+    const auto start = std::chrono::steady_clock::now();
+    pass();
+    const auto stop = std::chrono::steady_clock::now();
+    return std::chrono::duration<double, std::milli>(stop - start).count();
+}
+
+// Clears the image and paints with the view's own painter set-up: y up,
+// antialiased.
+template <typename Draw> void paintPass(QImage& image, Draw&& draw) {
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(0, image.height());
+    painter.scale(1, -1);
+    draw(painter);
+}
+
+// The baseline: one antialiased stroke through the points, no more.
+void polylinePass(QImage& image, const PointDataSource& route);
+
+// Times `pass` (a complete pass, image included) for each iteration, with a
+// baseline pass over `route` between iterations.
+template <typename Pass>
+void runAgainstPolyline(benchmark::State& state, const PointDataSource& route, Pass&& pass) {
+    QImage baselineImage = makeImage();
+    double total = 0;
+    double baseline = 0;
+    for (auto _ : state) {
+        const double ms = millisecondsOf(pass);
+        state.SetIterationTime(ms / 1000);
+        total += ms;
+        state.PauseTiming();
+        baseline += millisecondsOf([&] { polylinePass(baselineImage, route); });
+        state.ResumeTiming();
+    }
+    state.counters["ms_per_pass"] = total / static_cast<double>(state.iterations());
+    state.counters["x_polyline"] = baseline > 0 ? total / baseline : 0;
+}
+
+} // namespace drawing
