@@ -17,10 +17,16 @@ FatController::FatController(WindowDesigns& d, UnitDataSource& units)
     connectOutlets(designs);
     nameForAccessibility(designs);
     connectControls();
+    connectStyleControls();
+    connectRouteCommands();
     keepFirstSetInStep();
 }
 
-FatController::~FatController() = default;
+// The views outlive the controller inside the window; they must not call back.
+FatController::~FatController() {
+    wandrelMainView->setController(nullptr);
+    scaleSlider->setClient(nullptr);
+}
 
 void FatController::connectOutlets(WindowDesigns& d) {
     wandrelMainWindow = &d.acetateWindow;
@@ -39,6 +45,10 @@ void FatController::connectOutlets(WindowDesigns& d) {
     areaAnswer = d.unitViews.areaAnswer;
     areaUnits = d.unitViews.areaUnits;
     sqLabel = d.unitViews.sqLabel;
+    presets = d.preferences.presets;
+    highLightColourWell = d.preferences.highLightColourWell;
+    lowLightColourWell = d.preferences.lowLightColourWell;
+    lineWidthSlider = d.preferences.lineWidthSlider;
 }
 
 // Names a screen reader announces; pop-ups also take theirs from a label.
@@ -63,6 +73,7 @@ void FatController::nameForAccessibility(WindowDesigns& d) {
         {d.preferences.lowLightColourWell, "Inner colour"},
         {d.preferences.lineWidthSlider, "Line width"},
         {d.preferences.unitTableView, "Units"},
+        {d.preferences.terrainSlider, "Terrain"},
     };
     for (const auto& [widget, name] : names)
         widget->setAccessibleName(wandrelTr(name));

@@ -2,11 +2,15 @@
 
 #include "labels/WandrelLabel.h"
 #include "scale/ScaleBarClient.h"
+#include "tracing/TracingViewClient.h"
 
+#include <QColor>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
+class ColourWell;
+class QAbstractSlider;
 class QAction;
 class QComboBox;
 class QDialog;
@@ -21,7 +25,7 @@ class WindowDesigns;
 // The application controller: turns pixels into figures, keeps the window's
 // controls in step and carries the window's commands. Its duties are split
 // over several source files, one per duty.
-class FatController : public QObject, public ScaleBarClient {
+class FatController : public QObject, public ScaleBarClient, public TracingViewClient {
     Q_OBJECT
 public:
     FatController(WindowDesigns& designs, UnitDataSource& units);
@@ -30,10 +34,10 @@ public:
     void awakeFromNib();
 
     // Conversions and figures.
-    float convertUsingScale(float pixels) const;
+    float convertUsingScale(float pixels) const override;
     float convertAreaUsingScale(float squarePixels) const;
     float convertToPixels(float distance, const QString& unitShortName) const;
-    void displayAnswer();
+    void displayAnswer() override;
     void unitsHaveChanged(const QObject* sender);
     void updateInfoFields();
     void scaleHasChanged(QObject* sender) override;
@@ -47,8 +51,40 @@ public:
     void setWandrelNumberOfUnits2(const QString& text);
     QString getAnswerUnits() const;
 
+    // Line styles.
+    void switchPreset();
+    void factoryDefaults();
+    void engineersPen();
+    void highlighterPen();
+    void markerPen();
+    void pastelGreen();
+    void pastelPink();
+    void setHighLightColour(const QColor& colour);
+    void setLowLightColour(const QColor& colour);
+    void setHighLightColour(const ColourWell* well);
+    void setLowLightColour(const ColourWell* well);
+    void setLineWidth(float width);
+    QColor getHighLightColour() const override { return highLightColour; }
+    QColor getLowLightColour() const override { return lowLightColour; }
+    float getLineWidth() const override { return lineWidth; }
+
+    // Route commands and the questions of the one tracing view.
+    void undoPoint();
+    void toggleDragmode();
+    void setDragmode(bool modify);
+    void createWayPoint();
+    void setChangesMade(bool changed) override;
+    WandrelTracingView* getViewLastClicked() const;
+    WandrelTracingView* tracingViewBeingDragged() override;
+    WandrelTracingView* tracingViewWithPointBeingDragged() override;
+    void findHitAndPassDragEvent(const TracingEvent& event) override;
+    bool findHitPointAndPassDragEvent(const TracingEvent& event) override;
+    bool allTracingViewsFinished() override;
+    void clearImageView(QObject* sender) override;
+    void clearFileName() override;
+
     WandrelLabel* getScaleText() const { return scaleText; }
-    SwinginSlider* getScaleSlider() const { return scaleSlider; }
+    SwinginSlider* getScaleSlider() const override { return scaleSlider; }
     WandrelTracingView* getTracingView() const { return wandrelMainView; }
 
     // Small window commands.
@@ -64,6 +100,9 @@ private:
     void keepFirstSetInStep();
     void nameForAccessibility(WindowDesigns& designs);
     void createScaleText();
+    void connectStyleControls();
+    void connectRouteCommands();
+    void applyStyle(const QColor& high, const QColor& low, float width, bool lowFirst);
 
     WindowDesigns& designs;
     UnitDataSource& unitDataSource;
@@ -71,6 +110,7 @@ private:
     QMainWindow* wandrelMainWindow = nullptr;
     WandrelTracingView* wandrelMainView = nullptr;
     SwinginSlider* scaleSlider = nullptr;
+    QAction* dragmodeMenuItem = nullptr;
     QPointer<WandrelLabel> scaleText;
     QDialog* theAboutWindow = nullptr;
     QWidget* preferencesWindow = nullptr;
@@ -86,4 +126,12 @@ private:
     QLineEdit* areaAnswer = nullptr;
     QComboBox* areaUnits = nullptr;
     QLabel* sqLabel = nullptr;
+
+    QComboBox* presets = nullptr;
+    ColourWell* highLightColourWell = nullptr;
+    ColourWell* lowLightColourWell = nullptr;
+    QAbstractSlider* lineWidthSlider = nullptr;
+    QColor highLightColour;
+    QColor lowLightColour;
+    float lineWidth = 0;
 };

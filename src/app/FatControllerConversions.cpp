@@ -128,10 +128,6 @@ void FatController::scaleHasChanged(QObject* /*sender*/) {
     displayAnswer();
 }
 
-void FatController::invalidateCursorRectsForTracingView() {
-    // The tracing view keeps no cursor regions yet.
-}
-
 void FatController::setScaleTextVisible(bool visible) {
     if (visible) {
         unitsHaveChanged(this);

@@ -19,6 +19,7 @@ void FatController::awakeFromNib() {
     // The first set lists the same units so that it can mirror the second.
     unitDataSource.populatePopUpButton(scaleUnits, false);
     unitDataSource.populatePopUpButton(answerUnits, false);
+    switchPreset();
     unitsHaveChanged(this);
 }
 

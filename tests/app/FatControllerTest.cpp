@@ -1,11 +1,11 @@
-#include "app/AcetateWindow.h"
 #include "app/FatController.h"
+#include "QStringPrinter.h"
+#include "app/AcetateWindow.h"
 #include "app/WindowDesigns.h"
 #include "labels/WandrelLabel.h"
 #include "scale/SwinginSlider.h"
-#include "units/UnitDataSource.h"
 #include "tracing/WandrelTracingView.h"
-#include "QStringPrinter.h"
+#include "units/UnitDataSource.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -15,30 +15,26 @@ namespace {
 
 QStringList logged;
 
-void capture(QtMsgType, const QMessageLogContext&, const QString& line)
-{
+void capture(QtMsgType, const QMessageLogContext&, const QString& line) {
     logged << line;
 }
 
 class Figures : public ::testing::Test {
 protected:
-    Figures() : designs(window.getDesigns()), controller(window.getController())
-    {
+    Figures() : designs(window.getDesigns()), controller(window.getController()) {
         window.resize(900, 640);
         window.show();
     }
 
     // Lays the bar's second end `length` pixels to the right of the first.
-    void setBarLength(float length)
-    {
+    void setBarLength(float length) {
         SwinginSlider* bar = designs.acetate.scaleSlider;
         bar->moveThatEndToX(static_cast<float>(bar->getThisEnd().x()) + length,
                             static_cast<float>(bar->getThisEnd().y()));
         bar->resize();
     }
 
-    void choose(QComboBox* box, const QString& title)
-    {
+    void choose(QComboBox* box, const QString& title) {
         // Keyboard selection is how a user changes a pop-up without a mouse.
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Home);
@@ -47,8 +43,7 @@ protected:
         ASSERT_EQ(box->currentText(), title);
     }
 
-    void typeNumber(const QString& text)
-    {
+    void typeNumber(const QString& text) {
         QLineEdit* field = designs.unitViews.numberOfUnits2;
         field->selectAll();
         QTest::keyClick(field, Qt::Key_Backspace);
@@ -64,8 +59,7 @@ protected:
     FatController& controller;
 };
 
-TEST_F(Figures, FreshWindowShowsZeroAndTheCaption)
-{
+TEST_F(Figures, FreshWindowShowsZeroAndTheCaption) {
     EXPECT_FLOAT_EQ(designs.acetate.scaleSlider->floatValue(), 100.0f);
     EXPECT_EQ(answer(), "0.000");
     EXPECT_EQ(area(), "0.000");
@@ -75,8 +69,7 @@ TEST_F(Figures, FreshWindowShowsZeroAndTheCaption)
     EXPECT_EQ(designs.unitViews.scaleUnits2->count(), 7);
 }
 
-TEST_F(Figures, SameUnitsNeedNoLookUp)
-{
+TEST_F(Figures, SameUnitsNeedNoLookUp) {
     setBarLength(200);
     route().add(0, 0);
     route().add(300, 0);
@@ -91,8 +84,7 @@ TEST_F(Figures, SameUnitsNeedNoLookUp)
     EXPECT_EQ(designs.acetate.wandrelMainView->getAreaAnswer(), "1.500");
 }
 
-TEST_F(Figures, DifferentUnitsConvertThroughMetres)
-{
+TEST_F(Figures, DifferentUnitsConvertThroughMetres) {
     setBarLength(200);
     route().add(0, 0);
     route().add(200, 0);
@@ -107,13 +99,11 @@ TEST_F(Figures, DifferentUnitsConvertThroughMetres)
     EXPECT_FLOAT_EQ(controller.convertAreaUsingScale(40000), 100.0f);
 }
 
-TEST_F(Figures, MissingUnitsAndZeroBarShowWhatTheFormattingPrints)
-{
+TEST_F(Figures, MissingUnitsAndZeroBarShowWhatTheFormattingPrints) {
     route().add(0, 0);
     route().add(100, 0);
     choose(designs.unitViews.answerUnits2, "km");
-    window.getUnitDataSource().deleteItem(
-        window.getUnitDataSource().getUnitWithShortName("km"));
+    window.getUnitDataSource().deleteItem(window.getUnitDataSource().getUnitWithShortName("km"));
     controller.displayAnswer();
     EXPECT_EQ(answer(), "0.000");
 
@@ -126,8 +116,7 @@ TEST_F(Figures, MissingUnitsAndZeroBarShowWhatTheFormattingPrints)
     EXPECT_TRUE(answer().endsWith("nan"));
 }
 
-TEST_F(Figures, InverseConversionLogsItsAnswer)
-{
+TEST_F(Figures, InverseConversionLogsItsAnswer) {
     setBarLength(200);
     logged.clear();
     const QtMessageHandler previous = qInstallMessageHandler(capture);
@@ -140,8 +129,7 @@ TEST_F(Figures, InverseConversionLogsItsAnswer)
     EXPECT_EQ(logged.first(), "answer: 400.000000");
 }
 
-TEST_F(Figures, TypedNumberDrivesFiguresAndCaption)
-{
+TEST_F(Figures, TypedNumberDrivesFiguresAndCaption) {
     setBarLength(200);
     route().add(0, 0);
     route().add(500, 0);
@@ -157,8 +145,7 @@ TEST_F(Figures, TypedNumberDrivesFiguresAndCaption)
     EXPECT_EQ(answer(), "0.000");
 }
 
-TEST_F(Figures, FirstSetOfControlsMirrorsTheSecond)
-{
+TEST_F(Figures, FirstSetOfControlsMirrorsTheSecond) {
     choose(designs.preferences.scaleUnits, "ft");
     EXPECT_EQ(designs.unitViews.scaleUnits2->currentText(), "ft");
     EXPECT_EQ(controller.getScaleText()->string(), " Scale is 1 ft ");
@@ -166,8 +153,7 @@ TEST_F(Figures, FirstSetOfControlsMirrorsTheSecond)
     EXPECT_EQ(controller.getAnswerUnits(), "cm");
 }
 
-TEST_F(Figures, SquareMarkerFollowsTheKindOfAreaUnit)
-{
+TEST_F(Figures, SquareMarkerFollowsTheKindOfAreaUnit) {
     QLabel* sq = designs.unitViews.sqLabel;
     choose(designs.unitViews.areaUnits, "ac");
     EXPECT_TRUE(sq->isHidden());
@@ -175,8 +161,7 @@ TEST_F(Figures, SquareMarkerFollowsTheKindOfAreaUnit)
     EXPECT_FALSE(sq->isHidden());
 }
 
-TEST_F(Figures, HiddenBarKeepsTheCaptionButStillRecomputes)
-{
+TEST_F(Figures, HiddenBarKeepsTheCaptionButStillRecomputes) {
     setBarLength(100);
     route().add(0, 0);
     route().add(100, 0);
@@ -189,8 +174,7 @@ TEST_F(Figures, HiddenBarKeepsTheCaptionButStillRecomputes)
     EXPECT_EQ(controller.getScaleText()->string(), " Scale is 3 mile(s) ");
 }
 
-TEST_F(Figures, DraggingAnEndUpdatesTheFiguresLive)
-{
+TEST_F(Figures, DraggingAnEndUpdatesTheFiguresLive) {
     route().add(0, 0);
     route().add(100, 0);
     SwinginSlider* bar = designs.acetate.scaleSlider;
@@ -202,8 +186,7 @@ TEST_F(Figures, DraggingAnEndUpdatesTheFiguresLive)
     QTest::mouseRelease(bar, Qt::LeftButton, {}, end + QPoint(100, 0));
 }
 
-TEST(AcetateWindowDesign, NamesFieldsForScreenReaders)
-{
+TEST(AcetateWindowDesign, NamesFieldsForScreenReaders) {
     AcetateWindow window;
     WindowDesigns& d = window.getDesigns();
     EXPECT_EQ(d.preferences.answer->accessibleName(), "Route length");
