@@ -5,7 +5,6 @@
 #include <ostream>
 
 // Lets test failures show QString values as text.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
+inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }

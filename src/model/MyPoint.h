@@ -7,7 +7,7 @@
 
 // One vertex of a route, in the tracing view's pixels (y up).
 class MyPoint : public dataObject {
-  public:
+public:
     enum Kind : int32_t { Regular = 0, Waypoint = 1, DistanceMarker = 2 };
 
     MyPoint() = default;
@@ -34,7 +34,7 @@ class MyPoint : public dataObject {
     void showInspector(const void* /*sender*/) {}
     void breakConnections() {}
 
-  private:
+private:
     float xco = 0;
     float yco = 0;
     int32_t pointType = Regular;

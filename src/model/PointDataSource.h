@@ -13,7 +13,7 @@ class RouteOwner;
 // A route: its points from start to finish and the geometry on them, in the
 // tracing view's pixels. Nothing is cached; every answer is recomputed.
 class PointDataSource : public rtDataSource<MyPoint> {
-  public:
+public:
     MyPoint* add(std::unique_ptr<MyPoint> point) override;
     MyPoint* add(float x, float y, MyPoint::Kind kind = MyPoint::Regular);
 
@@ -62,10 +62,10 @@ class PointDataSource : public rtDataSource<MyPoint> {
         removalObserver = std::move(observer);
     }
 
-  protected:
+protected:
     void willRemove(const MyPoint* point) override;
 
-  private:
+private:
     float sumOfSegments(int64_t from, int64_t to) const;
     void reloadTable() const;
 

@@ -6,7 +6,7 @@
 // The widget adapter lives outside the model; the model only ever holds a
 // non-owning pointer, and an absent table makes each step do nothing.
 class TableView {
-  public:
+public:
     virtual ~TableView() = default;
     virtual void reloadData() = 0;
     // Frame of the scroll view that encloses the table.

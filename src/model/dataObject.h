@@ -5,7 +5,7 @@
 
 // Base record of every collection: an identifier and a visibility flag.
 class dataObject {
-  public:
+public:
     dataObject() = default;
     virtual ~dataObject() = default;
     dataObject(const dataObject&) = default;
@@ -21,7 +21,7 @@ class dataObject {
     // The sort key; records carry no named fields, so every key is empty.
     virtual std::string getFieldByName(const std::string& /*name*/) const { return {}; }
 
-  private:
+private:
     bool visible = true;
     int32_t Id = 0;
 };

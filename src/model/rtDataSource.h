@@ -13,7 +13,7 @@
 // Look-ups hand out non-owning pointers; an item removed from the collection
 // is destroyed, and subclasses hear of it first through willRemove().
 template <typename T> class rtDataSource {
-  public:
+public:
     rtDataSource() = default;
     virtual ~rtDataSource() = default;
     rtDataSource(const rtDataSource&) = delete;
@@ -121,7 +121,7 @@ template <typename T> class rtDataSource {
         std::swap(collection[static_cast<size_t>(i)], collection[static_cast<size_t>(j)]);
     }
 
-  protected:
+protected:
     // Called before an item is destroyed, while it is still valid.
     virtual void willRemove(const T* /*item*/) {}
 
@@ -132,7 +132,7 @@ template <typename T> class rtDataSource {
 
     const std::vector<std::unique_ptr<T>>& items() const { return collection; }
 
-  private:
+private:
     static std::string fieldOf(const T& item, const std::string& column) {
         if constexpr (requires { item.getFieldByName(column); })
             return item.getFieldByName(column);

@@ -12,7 +12,7 @@
 // The unit registry: the built-in units, then the custom ones. Built on the
 // first look-up or fill that finds it empty.
 class UnitDataSource : public rtDataSource<WandrelUnit> {
-  public:
+public:
     void setupUnits();
     // Appends the user's stored units after the built-in ones.
     void loadCustomUnits();
@@ -25,7 +25,7 @@ class UnitDataSource : public rtDataSource<WandrelUnit> {
     void populatePopUpButton(QComboBox* button, bool areas);
     void updateAllButtons();
 
-  private:
+private:
     void ensureBuilt();
     static void remember(std::vector<QPointer<QComboBox>>& buttons, QComboBox* button);
 

@@ -4,7 +4,7 @@
 
 // A unit of length, or of area given by the side of its square in metres.
 class WandrelUnit {
-  public:
+public:
     WandrelUnit() = default;
     WandrelUnit(std::string name, std::string shortName, float factor, bool area)
         : name(std::move(name)), shortName(std::move(shortName)), area(area),
@@ -36,7 +36,7 @@ class WandrelUnit {
     float whatsThisInMetersSquared(float x) const { return x * squareFactor(); }
     float whatsThisNumberOfSquareMeters(float x) const { return x / squareFactor(); }
 
-  private:
+private:
     float squareFactor() const { return conversionFactor * conversionFactor; }
 
     std::string name;
