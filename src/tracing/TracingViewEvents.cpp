@@ -37,26 +37,23 @@ TracingEvent WandrelTracingView::tracingEvent(const QMouseEvent& event, int clic
 }
 
 void WandrelTracingView::mousePressEvent(QMouseEvent* event) {
-    lastPointerPosition = event->position();
-    const TracingEvent e = tracingEvent(*event, 1);
-    bool handled = false;
-    if (event->button() == Qt::LeftButton)
-        handled = mouseDown(e);
-    else if (event->button() == Qt::RightButton)
-        handled = rightMouseDown(e);
-    event->setAccepted(handled);
+    press(*event, 1);
 }
 
 // Qt reports the second press of a double click as an event of its own.
 void WandrelTracingView::mouseDoubleClickEvent(QMouseEvent* event) {
-    lastPointerPosition = event->position();
-    const TracingEvent e = tracingEvent(*event, 2);
+    press(*event, 2);
+}
+
+void WandrelTracingView::press(QMouseEvent& event, int clickCount) {
+    lastPointerPosition = event.position();
+    const TracingEvent e = tracingEvent(event, clickCount);
     bool handled = false;
-    if (event->button() == Qt::LeftButton)
+    if (event.button() == Qt::LeftButton)
         handled = mouseDown(e);
-    else if (event->button() == Qt::RightButton)
+    else if (event.button() == Qt::RightButton)
         handled = rightMouseDown(e);
-    event->setAccepted(handled);
+    event.setAccepted(handled);
 }
 
 void WandrelTracingView::mouseMoveEvent(QMouseEvent* event) {
