@@ -5,6 +5,7 @@
 #include "app/UiText.h"
 #include "app/WindowDesigns.h"
 #include "labels/WandrelLabel.h"
+#include "platform/PopUpTitles.h"
 #include "scale/SwinginSlider.h"
 #include "tracing/WandrelTracingView.h"
 #include "units/UnitDataSource.h"
@@ -113,11 +114,8 @@ void FatController::keepFirstSetInStep() {
             [this] { unitsHaveChanged(numberOfUnits2); });
 
     const auto mirrorTitle = [this](QComboBox* from, QComboBox* to, QComboBox* reported) {
-        connect(from, &QComboBox::currentTextChanged, to, [to](const QString& title) {
-            const int index = to->findText(title, Qt::MatchExactly | Qt::MatchCaseSensitive);
-            if (index >= 0 && index != to->currentIndex())
-                to->setCurrentIndex(index);
-        });
+        connect(from, &QComboBox::currentTextChanged, to,
+                [to](const QString& title) { PopUpTitles::select(to, title); });
         if (reported)
             connect(from, &QComboBox::activated, this,
                     [this, reported] { unitsHaveChanged(reported); });

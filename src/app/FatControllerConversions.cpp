@@ -4,6 +4,7 @@
 #include "labels/WandrelLabel.h"
 #include "platform/Log.h"
 #include "platform/NumberText.h"
+#include "platform/PopUpTitles.h"
 #include "platform/StringTables.h"
 #include "scale/SwinginSlider.h"
 #include "tracing/WandrelTracingView.h"
@@ -15,18 +16,8 @@
 
 namespace {
 
-QString titleOf(const QComboBox* box) {
-    return box && box->currentIndex() >= 0 ? box->currentText() : QString();
-}
-
 QString textOf(const QLineEdit* field) {
     return field ? field->text() : QString();
-}
-
-void selectTitle(QComboBox* box, const QString& title) {
-    const int index = box ? box->findText(title, Qt::MatchExactly | Qt::MatchCaseSensitive) : -1;
-    if (index >= 0)
-        box->setCurrentIndex(index);
 }
 
 } // namespace
@@ -35,8 +26,8 @@ float FatController::convertUsingScale(float pixels) const {
     const float length = scaleSlider ? scaleSlider->floatValue() : 0.0f;
     float v = pixels / length;
     v = v * NumberText::leadingFloat(textOf(numberOfUnits2));
-    const QString scaleTitle = titleOf(scaleUnits2);
-    const QString answerTitle = titleOf(answerUnits2);
+    const QString scaleTitle = PopUpTitles::selected(scaleUnits2);
+    const QString answerTitle = PopUpTitles::selected(answerUnits2);
     if (scaleTitle == answerTitle)
         return v;
     const WandrelUnit* scale = unitDataSource.getUnitWithShortName(scaleTitle.toStdString());
@@ -51,8 +42,8 @@ float FatController::convertAreaUsingScale(float squarePixels) const {
     const float number = NumberText::leadingFloat(textOf(numberOfUnits2));
     float v = squarePixels / (length * length);
     v = v * (number * number);
-    const QString scaleTitle = titleOf(scaleUnits2);
-    const QString areaTitle = titleOf(areaUnits);
+    const QString scaleTitle = PopUpTitles::selected(scaleUnits2);
+    const QString areaTitle = PopUpTitles::selected(areaUnits);
     if (scaleTitle == areaTitle)
         return v;
     const WandrelUnit* scale = unitDataSource.getUnitWithShortName(scaleTitle.toStdString());
@@ -65,7 +56,7 @@ float FatController::convertToPixels(float distance, const QString& unitShortNam
     const float length = scaleSlider ? scaleSlider->floatValue() : 0.0f;
     float v = distance * length;
     v = v / NumberText::leadingFloat(textOf(numberOfUnits2));
-    const QString scaleTitle = titleOf(scaleUnits2);
+    const QString scaleTitle = PopUpTitles::selected(scaleUnits2);
     if (scaleTitle != unitShortName) {
         const WandrelUnit* given = unitDataSource.getUnitWithShortName(unitShortName.toStdString());
         const WandrelUnit* scale = unitDataSource.getUnitWithShortName(scaleTitle.toStdString());
@@ -101,17 +92,17 @@ void FatController::unitsHaveChanged(const QObject* sender) {
     if (wandrelMainView && sender == numberOfUnits2)
         wandrelMainView->setScale(textOf(numberOfUnits2));
     if (wandrelMainView && sender == scaleUnits2)
-        wandrelMainView->setScaleUnits(titleOf(scaleUnits2));
+        wandrelMainView->setScaleUnits(PopUpTitles::selected(scaleUnits2));
     if (wandrelMainView && sender == answerUnits2)
-        wandrelMainView->setAnswerUnits(titleOf(answerUnits2));
+        wandrelMainView->setAnswerUnits(PopUpTitles::selected(answerUnits2));
     if (sqLabel && sender == areaUnits) {
         const WandrelUnit* unit =
-            unitDataSource.getUnitWithShortName(titleOf(areaUnits).toStdString());
+            unitDataSource.getUnitWithShortName(PopUpTitles::selected(areaUnits).toStdString());
         sqLabel->setVisible(!(unit && unit->isArea()));
     }
     if (scaleText && scaleSlider && !scaleSlider->isHidden())
         scaleText->setString(StringTables::translate("Wandrel", "Scale is") + " " +
-                             textOf(numberOfUnits2) + " " + titleOf(scaleUnits2));
+                             textOf(numberOfUnits2) + " " + PopUpTitles::selected(scaleUnits2));
     displayAnswer();
 }
 
@@ -120,8 +111,8 @@ void FatController::updateInfoFields() {
         return;
     wandrelMainView->setScale(textOf(numberOfUnits2));
     wandrelMainView->setAnswer(textOf(answer));
-    wandrelMainView->setScaleUnits(titleOf(scaleUnits2));
-    wandrelMainView->setAnswerUnits(titleOf(answerUnits2));
+    wandrelMainView->setScaleUnits(PopUpTitles::selected(scaleUnits2));
+    wandrelMainView->setAnswerUnits(PopUpTitles::selected(answerUnits2));
 }
 
 void FatController::scaleHasChanged(QObject* /*sender*/) {
@@ -140,16 +131,16 @@ void FatController::setScaleTextVisible(bool visible) {
 }
 
 void FatController::setWandrelScaleUnits(const QString& title) {
-    selectTitle(scaleUnits, title);
+    PopUpTitles::select(scaleUnits, title);
 }
 void FatController::setWandrelScaleUnits2(const QString& title) {
-    selectTitle(scaleUnits2, title);
+    PopUpTitles::select(scaleUnits2, title);
 }
 void FatController::setWandrelAnswerUnits(const QString& title) {
-    selectTitle(answerUnits, title);
+    PopUpTitles::select(answerUnits, title);
 }
 void FatController::setWandrelAnswerUnits2(const QString& title) {
-    selectTitle(answerUnits2, title);
+    PopUpTitles::select(answerUnits2, title);
 }
 
 void FatController::setWandrelNumberOfUnits(const QString& text) {
@@ -163,5 +154,5 @@ void FatController::setWandrelNumberOfUnits2(const QString& text) {
 }
 
 QString FatController::getAnswerUnits() const {
-    return titleOf(answerUnits);
+    return PopUpTitles::selected(answerUnits);
 }

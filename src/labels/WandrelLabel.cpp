@@ -1,5 +1,7 @@
 #include "labels/WandrelLabel.h"
 
+#include "platform/FlippedFrame.h"
+
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPaintEvent>
@@ -40,26 +42,16 @@ void WandrelLabel::setString(const QString& text) {
 }
 
 QRectF WandrelLabel::frame() const {
-    const QRect g = geometry();
-    return QRectF(g.x(), superviewHeight() - (g.y() + g.height()), g.width(), g.height());
+    return FlippedFrame::frame(*this);
 }
 
 void WandrelLabel::setFrameOrigin(QPointF origin) {
-    move(static_cast<int>(std::lround(origin.x())),
-         static_cast<int>(std::lround(superviewHeight() - origin.y() - height())));
+    FlippedFrame::setOrigin(*this, origin);
 }
 
 void WandrelLabel::setFrameSize(QSizeF size) {
-    const QRectF before = frame();
-    const int w = static_cast<int>(std::ceil(std::clamp(size.width(), 0.0, widthLimit)));
-    const int h = static_cast<int>(std::ceil(std::clamp(size.height(), 0.0, widthLimit)));
-    // The bottom edge stays put, as it does in y-up coordinates.
-    setGeometry(static_cast<int>(before.x()),
-                static_cast<int>(std::lround(superviewHeight() - before.y() - h)), w, h);
-}
-
-double WandrelLabel::superviewHeight() const {
-    return parentWidget() ? parentWidget()->height() : 0;
+    FlippedFrame::setSize(*this, QSizeF(std::clamp(size.width(), 0.0, widthLimit),
+                                        std::clamp(size.height(), 0.0, widthLimit)));
 }
 
 void WandrelLabel::paintEvent(QPaintEvent* event) {

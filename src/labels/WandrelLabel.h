@@ -32,7 +32,5 @@ protected:
     void drawViewBackgroundInRect(QPainter& painter, const QRectF& dirty) const;
 
 private:
-    double superviewHeight() const;
-
     QString text_;
 };

@@ -1,5 +1,7 @@
 #include "scale/SwinginSlider.h"
 
+#include "platform/FlippedFrame.h"
+
 #include "scale/ScaleBarClient.h"
 
 #include <QAction>
@@ -16,13 +18,6 @@ namespace {
 constexpr double margin = 20;
 constexpr double grabReach = 10;
 constexpr double inset = 10;
-
-// Frames are whole pixels; anything beyond what a widget can hold is clamped
-// rather than overflowing the conversion.
-int toPixel(double v) {
-    return static_cast<int>(
-        std::lround(std::clamp(v, -double(QWIDGETSIZE_MAX), double(QWIDGETSIZE_MAX))));
-}
 
 QString showhideLabel(bool shown) {
     return shown ? QCoreApplication::translate("Wandrel", "Hide Scale")
@@ -113,25 +108,16 @@ void SwinginSlider::resize() {
         parentWidget()->update();
 }
 
-// The frame as a rectangle whose "top-left" is the bottom-left origin in the
-// parent's y-up coordinates.
 QRectF SwinginSlider::frame() const {
-    const QRect g = geometry();
-    return QRectF(g.x(), superviewHeight() - (g.y() + g.height()), g.width(), g.height());
+    return FlippedFrame::frame(*this);
 }
 
 void SwinginSlider::setFrameOrigin(QPointF origin) {
-    const int x = toPixel(origin.x());
-    const int y = toPixel(superviewHeight() - origin.y() - height());
-    move(x, y);
+    FlippedFrame::setOrigin(*this, origin);
 }
 
 void SwinginSlider::setFrameSize(QSizeF size) {
-    const QRectF before = frame();
-    const int w = toPixel(std::ceil(std::max(0.0, size.width())));
-    const int h = toPixel(std::ceil(std::max(0.0, size.height())));
-    // Growing upwards: the bottom edge stays put, as in y-up coordinates.
-    setGeometry(toPixel(before.x()), toPixel(superviewHeight() - before.y() - h), w, h);
+    FlippedFrame::setSize(*this, size);
 }
 
 void SwinginSlider::toggleVisible() {

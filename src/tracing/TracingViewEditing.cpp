@@ -57,17 +57,18 @@ void WandrelTracingView::insertWayPoint(const TracingEvent& event) {
 }
 
 void WandrelTracingView::makeWaypoint() {
-    if (!currentPoint)
-        return;
-    currentPoint->setWaypoint(true);
-    update();
-    refreshInfoTable();
+    convertCurrentPoint(true);
 }
 
+// Regular also turns a distance marker into a plain point.
 void WandrelTracingView::makeRegularPoint() {
+    convertCurrentPoint(false);
+}
+
+void WandrelTracingView::convertCurrentPoint(bool waypoint) {
     if (!currentPoint)
         return;
-    currentPoint->setWaypoint(false);
+    currentPoint->setWaypoint(waypoint);
     update();
     refreshInfoTable();
 }

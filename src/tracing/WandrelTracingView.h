@@ -192,6 +192,7 @@ private:
     // Handlers; each answers false when the event is to be passed on.
     TracingEvent tracingEvent(const QMouseEvent& event, int clickCount);
     void press(QMouseEvent& event, int clickCount);
+    void convertCurrentPoint(bool waypoint);
     bool mouseDown(const TracingEvent& event);
     bool placeObject(const TracingEvent& event);
     bool doubleClick();

@@ -1,6 +1,7 @@
 #include "units/UnitDataSource.h"
 
 #include "platform/Log.h"
+#include "platform/PopUpTitles.h"
 
 #include <algorithm>
 #include <array>
@@ -63,14 +64,15 @@ void UnitDataSource::populatePopUpButton(QComboBox* button, bool areas) {
         wlog(QStringLiteral("button is nil"));
         return;
     }
-    const QString selected = button->currentIndex() >= 0 ? button->currentText() : QString();
+    const QString selected = PopUpTitles::selected(button);
     ensureBuilt();
     button->clear();
     for (const auto& unit : items())
         if (!unit->isArea() || areas)
             button->addItem(QString::fromStdString(unit->getShortName()));
-    const int kept = button->findText(selected, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    button->setCurrentIndex(kept >= 0 ? kept : (button->count() ? 0 : -1));
+    // A title that is gone leaves the first item selected, as after a fresh fill.
+    if (!PopUpTitles::select(button, selected))
+        button->setCurrentIndex(button->count() ? 0 : -1);
     remember(areas ? areaButtons : unitButtons, button);
 }
 
