@@ -1,5 +1,8 @@
 #include "model/PointDataSource.h"
 
+#include "model/DistanceMarkers.h"
+#include "model/ModelLog.h"
+
 #include <cmath>
 
 namespace {
@@ -224,4 +227,15 @@ void PointDataSource::willRemove(const MyPoint* point) {
 void PointDataSource::reloadTable() const {
     if (routeInspectorTableView)
         routeInspectorTableView->reloadData();
+}
+
+void PointDataSource::addMarkersAt(float interval, const std::string& units, float numberOfUnits) {
+    ModelLog::write("adding markers");
+    ModelLog::write("passed interval: " + ModelLog::fixed(interval));
+    removeDistanceMarkers();
+    insertAll(DistanceMarkers(interval, units, numberOfUnits).along(items()));
+}
+
+void PointDataSource::removeDistanceMarkers() {
+    removeIf([](const MyPoint& point) { return point.isDistanceMarker(); });
 }

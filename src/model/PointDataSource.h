@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 class RouteOwner;
 
@@ -61,6 +62,11 @@ public:
     void setRemovalObserver(std::function<void(const MyPoint*)> observer) {
         removalObserver = std::move(observer);
     }
+
+    // Distance markers. Placing first removes the old ones; neither reloads
+    // the table nor redraws.
+    void addMarkersAt(float interval, const std::string& units, float numberOfUnits);
+    void removeDistanceMarkers();
 
 protected:
     void willRemove(const MyPoint* point) override;

@@ -14,6 +14,13 @@
 // is destroyed, and subclasses hear of it first through willRemove().
 template <typename T> class rtDataSource {
 public:
+    // An item to go in front of the one now at index `before`; an index at
+    // or past the end appends.
+    struct Insertion {
+        size_t before;
+        std::unique_ptr<T> item;
+    };
+
     rtDataSource() = default;
     virtual ~rtDataSource() = default;
     rtDataSource(const rtDataSource&) = delete;
@@ -131,6 +138,37 @@ protected:
     }
 
     const std::vector<std::unique_ptr<T>>& items() const { return collection; }
+
+    // Places every insertion in one pass, in order of `before`, keeping the
+    // given order among equal indices. Items already held stay the same
+    // objects.
+    void insertAll(std::vector<Insertion> insertions) {
+        if (insertions.empty())
+            return;
+        std::vector<std::unique_ptr<T>> merged;
+        merged.reserve(collection.size() + insertions.size());
+        size_t next = 0;
+        for (Insertion& insertion : insertions) {
+            const size_t before = std::min(insertion.before, collection.size());
+            for (; next < before; ++next)
+                merged.push_back(std::move(collection[next]));
+            if (insertion.item)
+                merged.push_back(std::move(insertion.item));
+        }
+        for (; next < collection.size(); ++next)
+            merged.push_back(std::move(collection[next]));
+        collection = std::move(merged);
+    }
+
+    // Removes every item that `picks` chooses, in one pass. Each is reported
+    // through willRemove() while the collection is still whole; `picks` must
+    // give the same answer both times it is asked about an item.
+    template <typename Predicate> void removeIf(Predicate picks) {
+        for (const auto& item : collection)
+            if (picks(*item))
+                willRemove(item.get());
+        std::erase_if(collection, [&picks](const std::unique_ptr<T>& item) { return picks(*item); });
+    }
 
 private:
     static std::string fieldOf(const T& item, const std::string& column) {
