@@ -1,7 +1,11 @@
 #include "units/UnitDataSource.h"
 
 #include "platform/Log.h"
+#include "platform/NumberText.h"
 #include "platform/PopUpTitles.h"
+#include "units/CustomUnitStore.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
@@ -36,7 +40,39 @@ void UnitDataSource::setupUnits() {
     loadCustomUnits();
 }
 
-void UnitDataSource::loadCustomUnits() {}
+void UnitDataSource::loadCustomUnits() {
+    const QString path = CustomUnitStore::filePath();
+    if (path.isEmpty() || !QFileInfo::exists(path) || count() == 0)
+        return;
+    for (auto& unit : CustomUnitStore::read(path))
+        add(std::move(unit));
+}
+
+void UnitDataSource::saveCustomUnits() const {
+    if (count() == 0)
+        return;
+    std::vector<const WandrelUnit*> custom;
+    for (const auto& unit : items())
+        if (unit->isEditable())
+            custom.push_back(unit.get());
+    if (!CustomUnitStore::write(CustomUnitStore::filePath(), custom))
+        wlog(QStringLiteral("custom units were not saved"));
+}
+
+std::string UnitDataSource::objectValueForTableColumn(const TableView* /*table*/,
+                                                      const std::string& column,
+                                                      int32_t row) const {
+    const WandrelUnit* unit = getnthItem(row);
+    if (!unit)
+        return {};
+    if (column == "name")
+        return unit->getName();
+    if (column == "shortName")
+        return unit->getShortName();
+    if (column == "conversionFactor")
+        return NumberText::general(unit->getConversionFactor()).toStdString();
+    return {};
+}
 
 void UnitDataSource::ensureBuilt() {
     if (count() == 0)

@@ -14,8 +14,17 @@
 class UnitDataSource : public rtDataSource<WandrelUnit> {
 public:
     void setupUnits();
+    void ensureBuilt();
     // Appends the user's stored units after the built-in ones.
     void loadCustomUnits();
+    // Stores the editable units; a registry never built stores nothing, so
+    // that it cannot wipe the units of an earlier run.
+    void saveCustomUnits() const;
+
+    // Cells of the units table by column: "name", "shortName",
+    // "conversionFactor" ("%g"); "" for any other column or row.
+    std::string objectValueForTableColumn(const TableView* table, const std::string& column,
+                                          int32_t row) const override;
 
     WandrelUnit* getUnitWithShortName(const std::string& shortName);
     WandrelUnit* getUnitWithName(const std::string& name);
@@ -26,7 +35,6 @@ public:
     void updateAllButtons();
 
 private:
-    void ensureBuilt();
     static void remember(std::vector<QPointer<QComboBox>>& buttons, QComboBox* button);
 
     // The pop-ups belong to their windows; a closed window leaves a null entry.
