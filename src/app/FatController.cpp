@@ -2,7 +2,10 @@
 // in one place, and the controls to the controller's operations.
 #include "app/FatController.h"
 
+#include "app/MarkerCommands.h"
+#include "app/WaypointDetails.h"
 #include "app/UiText.h"
+#include "app/UnitsTab.h"
 #include "app/WindowDesigns.h"
 #include "labels/WandrelLabel.h"
 #include "platform/PopUpTitles.h"
@@ -11,6 +14,8 @@
 #include "units/UnitDataSource.h"
 
 #include <QDesktopServices>
+#include <QGuiApplication>
+#include <QWindow>
 #include <QUrl>
 
 FatController::FatController(WindowDesigns& d, UnitDataSource& units)
@@ -20,7 +25,11 @@ FatController::FatController(WindowDesigns& d, UnitDataSource& units)
     connectControls();
     connectStyleControls();
     connectRouteCommands();
+    markerCommands = std::make_unique<MarkerCommands>(designs, units, *this);
+    waypointDetails = std::make_unique<WaypointDetails>(designs, *this);
+    connectInspector();
     keepFirstSetInStep();
+    unitsTab = std::make_unique<UnitsTab>(designs, units);
 }
 
 // The views outlive the controller inside the window; they must not call back.
@@ -148,4 +157,25 @@ void FatController::homePage() {
 
 void FatController::updates() {
     QDesktopServices::openUrl(QUrl(wandrelTr("https://wandrel.app/updates/")));
+}
+
+// The route's inspector reaches the controller and the registry through the
+// view; its menu item and the zoom window come with the acetate's designs.
+void FatController::connectInspector() {
+    wandrelMainView->setInfosController(this);
+    wandrelMainView->setUnitDataSource(&unitDataSource);
+    wandrelMainView->setZoomWindow(designs.zoomWindow);
+    wandrelMainView->setZoomSlider(designs.zoom.zoomSlider);
+    designs.acetate.showInfoMenuItem->setEnabled(true);
+    connect(designs.acetate.showInfoMenuItem, &QAction::triggered, wandrelMainView,
+            &WandrelTracingView::showInfo);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
+        if (focused && focused == wandrelMainWindow->windowHandle())
+            windowDidBecomeKey();
+    });
+}
+
+void FatController::windowDidBecomeKey() {
+    wandrelMainView->hideSlider();
+    displayAnswer();
 }

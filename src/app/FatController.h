@@ -1,5 +1,6 @@
 #pragma once
 
+#include "inspector/InspectorClient.h"
 #include "labels/WandrelLabel.h"
 #include "scale/ScaleBarClient.h"
 #include "tracing/TracingViewClient.h"
@@ -9,7 +10,11 @@
 #include <QPointer>
 #include <QString>
 
+#include <memory>
+
 class ColourWell;
+class MarkerCommands;
+class MyPoint;
 class QAbstractSlider;
 class QAction;
 class QComboBox;
@@ -19,13 +24,18 @@ class QLineEdit;
 class QMainWindow;
 class SwinginSlider;
 class UnitDataSource;
+class UnitsTab;
 class WandrelTracingView;
+class WaypointDetails;
 class WindowDesigns;
 
 // The application controller: turns pixels into figures, keeps the window's
 // controls in step and carries the window's commands. Its duties are split
 // over several source files, one per duty.
-class FatController : public QObject, public ScaleBarClient, public TracingViewClient {
+class FatController : public QObject,
+                      public ScaleBarClient,
+                      public TracingViewClient,
+                      public InspectorClient {
     Q_OBJECT
 public:
     FatController(WindowDesigns& designs, UnitDataSource& units);
@@ -38,8 +48,8 @@ public:
     float convertAreaUsingScale(float squarePixels) const;
     float convertToPixels(float distance, const QString& unitShortName) const;
     void displayAnswer() override;
-    void unitsHaveChanged(const QObject* sender);
-    void updateInfoFields();
+    void unitsHaveChanged(const QObject* sender) override;
+    void updateInfoFields() override;
     void scaleHasChanged(QObject* sender) override;
     void setScaleTextVisible(bool visible) override;
     void invalidateCursorRectsForTracingView() override;
@@ -49,7 +59,9 @@ public:
     void setWandrelAnswerUnits2(const QString& title);
     void setWandrelNumberOfUnits(const QString& text);
     void setWandrelNumberOfUnits2(const QString& text);
-    QString getAnswerUnits() const;
+    QString getAnswerUnits() const override;
+    // The acetate became the active window.
+    void windowDidBecomeKey();
 
     // Line styles.
     void switchPreset();
@@ -73,6 +85,10 @@ public:
     void toggleDragmode();
     void setDragmode(bool modify);
     void createWayPoint();
+    // The next click places nothing in these states.
+    void createSpeechBubble();
+    void createImageAttachment();
+    void createCircle();
     void setChangesMade(bool changed) override;
     WandrelTracingView* getViewLastClicked() const;
     WandrelTracingView* tracingViewBeingDragged() override;
@@ -86,6 +102,19 @@ public:
     WandrelLabel* getScaleText() const { return scaleText; }
     SwinginSlider* getScaleSlider() const override { return scaleSlider; }
     WandrelTracingView* getTracingView() const { return wandrelMainView; }
+    WandrelTracingView* addTracingView(QObject* view) const;
+    void invalidateRectOnAllAdditionalViews() {}
+    void clearAdditionalViews() {}
+    // Empty, with a log line, while unset.
+    QString getRouteFolder() const;
+    void setRouteFolder(const QString& folder) { routeFolder = folder; }
+
+    // Distance markers and waypoint details, carried by collaborators.
+    void createDistanceMarkers(QWidget* sender);
+    void removeDistanceMarkers();
+    void setRemoveMarkerMenuItem(bool enabled);
+    void showPointInspector(MyPoint* point);
+    void finishEditingPointDetails();
 
     // Small window commands.
     void showInformation();
@@ -102,10 +131,14 @@ private:
     void createScaleText();
     void connectStyleControls();
     void connectRouteCommands();
+    void connectInspector();
+    void adoptInspectorUnits(const QObject* sender);
+    void updateSquareLabel();
     void applyStyle(const QColor& high, const QColor& low, float width, bool lowFirst);
 
     WindowDesigns& designs;
     UnitDataSource& unitDataSource;
+    std::unique_ptr<UnitsTab> unitsTab;
 
     QMainWindow* wandrelMainWindow = nullptr;
     WandrelTracingView* wandrelMainView = nullptr;
@@ -134,4 +167,7 @@ private:
     QColor highLightColour;
     QColor lowLightColour;
     float lineWidth = 0;
+    QString routeFolder;
+    std::unique_ptr<MarkerCommands> markerCommands;
+    std::unique_ptr<WaypointDetails> waypointDetails;
 };

@@ -2,6 +2,8 @@
 // acetate; the application has exactly one tracing view.
 #include "app/FatController.h"
 
+#include "app/MarkerCommands.h"
+#include "app/WaypointDetails.h"
 #include "app/WindowDesigns.h"
 #include "platform/Log.h"
 #include "tracing/WandrelTracingView.h"
@@ -32,6 +34,18 @@ void FatController::setDragmode(bool modify) {
 
 void FatController::createWayPoint() {
     wandrelMainView->setPlacingState(2);
+}
+
+void FatController::createSpeechBubble() {
+    wandrelMainView->setPlacingState(1);
+}
+
+void FatController::createImageAttachment() {
+    wandrelMainView->setPlacingState(3);
+}
+
+void FatController::createCircle() {
+    wandrelMainView->setPlacingState(4);
 }
 
 void FatController::setChangesMade(bool changed) {
@@ -106,6 +120,35 @@ void FatController::connectRouteCommands() {
             &WandrelTracingView::reDraw);
     connect(designs.preferences.terrainSlider, &QAbstractSlider::valueChanged, this,
             [this] { displayAnswer(); });
-    // The waypoint details open with the route inspector, which comes later.
-    menu.showInfoMenuItem->setEnabled(false);
+}
+
+// The application has one tracing view; a new one is never made.
+WandrelTracingView* FatController::addTracingView(QObject* /*view*/) const {
+    return wandrelMainView;
+}
+
+QString FatController::getRouteFolder() const {
+    if (routeFolder.isNull())
+        wlog(QStringLiteral("route folder is nil"));
+    return routeFolder;
+}
+
+void FatController::createDistanceMarkers(QWidget* sender) {
+    markerCommands->createDistanceMarkers(sender);
+}
+
+void FatController::removeDistanceMarkers() {
+    markerCommands->removeDistanceMarkers();
+}
+
+void FatController::setRemoveMarkerMenuItem(bool enabled) {
+    markerCommands->setRemoveMarkerMenuItem(enabled);
+}
+
+void FatController::showPointInspector(MyPoint* point) {
+    waypointDetails->showPointInspector(point);
+}
+
+void FatController::finishEditingPointDetails() {
+    waypointDetails->finishEditingPointDetails();
 }

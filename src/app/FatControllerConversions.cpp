@@ -1,6 +1,7 @@
 // Turning pixels into figures and showing them.
 #include "app/FatController.h"
 
+#include "inspector/WandrelRouteInfoInspector.h"
 #include "labels/WandrelLabel.h"
 #include "platform/Log.h"
 #include "platform/NumberText.h"
@@ -89,21 +90,41 @@ void FatController::displayAnswer() {
 }
 
 void FatController::unitsHaveChanged(const QObject* sender) {
+    adoptInspectorUnits(sender);
     if (wandrelMainView && sender == numberOfUnits2)
         wandrelMainView->setScale(textOf(numberOfUnits2));
     if (wandrelMainView && sender == scaleUnits2)
         wandrelMainView->setScaleUnits(PopUpTitles::selected(scaleUnits2));
     if (wandrelMainView && sender == answerUnits2)
         wandrelMainView->setAnswerUnits(PopUpTitles::selected(answerUnits2));
-    if (sqLabel && sender == areaUnits) {
-        const WandrelUnit* unit =
-            unitDataSource.getUnitWithShortName(PopUpTitles::selected(areaUnits).toStdString());
-        sqLabel->setVisible(!(unit && unit->isArea()));
-    }
+    if (sender == areaUnits)
+        updateSquareLabel();
     if (scaleText && scaleSlider && !scaleSlider->isHidden())
         scaleText->setString(StringTables::translate("Wandrel", "Scale is") + " " +
                              textOf(numberOfUnits2) + " " + PopUpTitles::selected(scaleUnits2));
     displayAnswer();
+}
+
+// The inspector shows the figures in the main window's units, so a unit
+// chosen there becomes the main window's; otherwise the inspector would
+// show a figure under the wrong unit.
+void FatController::adoptInspectorUnits(const QObject* sender) {
+    if (!wandrelMainView || sender != &wandrelMainView->getInfo())
+        return;
+    const WandrelRouteInfoInspector& info = wandrelMainView->getInfo();
+    if (PopUpTitles::select(answerUnits2, info.getAnswerUnits()))
+        wandrelMainView->setAnswerUnits(PopUpTitles::selected(answerUnits2));
+    if (PopUpTitles::select(areaUnits, info.getAreaUnits()))
+        updateSquareLabel();
+}
+
+// A length unit squared needs the square marker; an area unit does not.
+void FatController::updateSquareLabel() {
+    if (!sqLabel)
+        return;
+    const WandrelUnit* unit =
+        unitDataSource.getUnitWithShortName(PopUpTitles::selected(areaUnits).toStdString());
+    sqLabel->setVisible(!(unit && unit->isArea()));
 }
 
 void FatController::updateInfoFields() {

@@ -3,6 +3,10 @@
 #include "model/DistanceMarkers.h"
 #include "model/ModelLog.h"
 
+#include "model/RouteCheckBox.h"
+#include "model/RouteWindow.h"
+#include "model/WaypointTable.h"
+
 #include <cmath>
 
 namespace {
@@ -29,6 +33,45 @@ MyPoint* PointDataSource::add(float x, float y, MyPoint::Kind kind) {
 
 int64_t PointDataSource::numberOfRowsInTableView(const TableView* table) const {
     return table ? WaypointCount() : count();
+}
+
+// One walk per cell keeps a cell as cheap as the waypoint distance it shows;
+// whole tables go through WaypointTable once.
+std::string PointDataSource::objectValueForTableColumn(const TableView* /*table*/,
+                                                       const std::string& column,
+                                                       int32_t row) const {
+    return WaypointTable(*this).cell(column, row, owner);
+}
+
+std::string PointDataSource::getDataAsHTML() const {
+    return WaypointTable(*this).html(owner);
+}
+
+void PointDataSource::showInfo() const {
+    if (routeInspector)
+        routeInspector->bringForward();
+    if (!DontShowWaypointAlertIsSet() && numberOfRowsInTableView(routeInspectorTableView) == 2 &&
+        waypointAlert) {
+        waypointAlert->centre();
+        waypointAlert->bringForward();
+    }
+}
+
+// Points have no inspector of their own, so the request ends at the point.
+void PointDataSource::requestForWaypointInspector() const {
+    if (!routeInspectorTableView)
+        return;
+    if (MyPoint* waypoint = getnthWaypoint(routeInspectorTableView->selectedRow()))
+        waypoint->showInspector(this);
+}
+
+void PointDataSource::DontShowWaypointAlert(bool yes) {
+    if (dontShowWaypointAlert)
+        dontShowWaypointAlert->setOn(yes);
+}
+
+bool PointDataSource::DontShowWaypointAlertIsSet() const {
+    return dontShowWaypointAlert && dontShowWaypointAlert->isOn();
 }
 
 MyPoint* PointDataSource::getLastPoint() const {

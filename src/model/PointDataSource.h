@@ -9,7 +9,9 @@
 #include <memory>
 #include <string>
 
+class RouteCheckBox;
 class RouteOwner;
+class RouteWindow;
 
 // A route: its points from start to finish and the geometry on them, in the
 // tracing view's pixels. Nothing is cached; every answer is recomputed.
@@ -20,6 +22,19 @@ public:
 
     // Without a table: every point. With one: the waypoints (its rows).
     int64_t numberOfRowsInTableView(const TableView* table) const override;
+    // A cell of the waypoint table by column identifier "1" to "4".
+    std::string objectValueForTableColumn(const TableView* table, const std::string& column,
+                                          int32_t row) const override;
+    // The waypoint table as one line of HTML.
+    std::string getDataAsHTML() const;
+    void refreshInfoTable() const { reloadTable(); }
+    // Brings the inspector window forward and, while the notice is wanted
+    // and the route has exactly two rows, the notice too.
+    void showInfo() const;
+    // Asks the selected row's waypoint for its inspector.
+    void requestForWaypointInspector() const;
+    void DontShowWaypointAlert(bool yes);
+    bool DontShowWaypointAlertIsSet() const;
 
     MyPoint* getLastPoint() const;
     MyPoint* getNearestPointToX(float x, float y) const;
@@ -54,6 +69,9 @@ public:
     RouteOwner* getOwner() const { return owner; }
     void setRouteInspectorTableView(TableView* table) { routeInspectorTableView = table; }
     TableView* getRouteInspectorTableView() const { return routeInspectorTableView; }
+    void setRouteInspector(RouteWindow* window) { routeInspector = window; }
+    void setWaypointAlert(RouteWindow* window) { waypointAlert = window; }
+    void setDontShowWaypointAlert(RouteCheckBox* box) { dontShowWaypointAlert = box; }
     Rect tableViewFrame() const;
     void setTableViewFrame(const Rect& frame);
 
@@ -77,5 +95,8 @@ private:
 
     RouteOwner* owner = nullptr;
     TableView* routeInspectorTableView = nullptr;
+    RouteWindow* routeInspector = nullptr;
+    RouteWindow* waypointAlert = nullptr;
+    RouteCheckBox* dontShowWaypointAlert = nullptr;
     std::function<void(const MyPoint*)> removalObserver;
 };

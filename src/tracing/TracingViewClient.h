@@ -3,6 +3,7 @@
 #include "tracing/TracingEvent.h"
 
 #include <QColor>
+#include <QString>
 
 class QObject;
 class SwinginSlider;
@@ -41,6 +42,13 @@ public:
     virtual void clearFileName() = 0;
     // A length in pixels in the answer unit.
     virtual float convertUsingScale(float pixels) const = 0;
+
+    // Push the main window's scale, answer and units into the route's
+    // inspector; recompute after a unit changed.
+    virtual void updateInfoFields() {}
+    virtual void unitsHaveChanged(const QObject* /*sender*/) {}
+    // The title of the main window's answer unit.
+    virtual QString getAnswerUnits() const { return {}; }
 
     // The current line style, used when drawing the route.
     virtual QColor getHighLightColour() const = 0;

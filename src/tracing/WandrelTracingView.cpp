@@ -1,6 +1,7 @@
 // Construction, wiring, settings and drawing of the tracing view.
 #include "tracing/WandrelTracingView.h"
 
+#include "inspector/WandrelRouteInfoInspector.h"
 #include "platform/Defaults.h"
 #include "platform/StringTables.h"
 #include "tracing/RoutePainter.h"
@@ -46,8 +47,11 @@ WandrelTracingView::WandrelTracingView(QWidget* parent)
       placedHeight(height()) {
     watchRoute();
     makeCursors();
-    infoStyle = LineStyle{QColor::fromRgbF(0.75f, 0.75f, 0.75f, 0.85f),
-                          QColor::fromRgbF(0, 0, 0, 0.85f), 2};
+    setAcceptDrops(true);
+    info = std::make_unique<WandrelRouteInfoInspector>();
+    info->initStrings();
+    info->setOwner(this);
+    info->factoryDefaults();
     buildContextMenus();
     lastClicked = QDateTime::currentDateTime();
 
@@ -112,8 +116,14 @@ void WandrelTracingView::setDataSource(std::unique_ptr<PointDataSource> route) {
     currentPoint = nullptr;
     beingDragged = nullptr;
     pointDataSource->setRemovalObserver(nullptr);
+    TableView* table = pointDataSource->getRouteInspectorTableView();
     pointDataSource = std::move(route);
     watchRoute();
+    // An inspector that shows the old route shows the new one instead.
+    if (info->isWindowLoaded()) {
+        pointDataSource->setRouteInspectorTableView(table);
+        info->setDataSource(pointDataSource.get());
+    }
     resetCursorRects();
     update();
 }
@@ -126,6 +136,14 @@ void WandrelTracingView::setToggleImageAttachmentsMenuItem(QAction* item) {
 
 void WandrelTracingView::setRouteInspectorTableView(TableView* table) {
     pointDataSource->setRouteInspectorTableView(table);
+}
+
+void WandrelTracingView::setInfosController(InspectorClient* client) {
+    info->setController(client);
+}
+
+void WandrelTracingView::setUnitDataSource(UnitDataSource* units) {
+    info->setUnitDataSource(units);
 }
 
 void WandrelTracingView::setFinished(bool /*yes*/) {
@@ -166,51 +184,17 @@ void WandrelTracingView::resetTerrainFactor() {
 }
 
 float WandrelTracingView::convertUsingScale(float pixels) {
-    return fatController ? fatController->convertUsingScale(pixels) : 0.0f;
+    return info->convertUsingScale(pixels);
 }
 
-void WandrelTracingView::refreshInfoTable() {
-    if (TableView* table = pointDataSource->getRouteInspectorTableView())
-        table->reloadData();
-}
-
-// The one place the route's style is kept until the inspector holds it.
-LineStyle& WandrelTracingView::routeStyle() {
-    return infoStyle;
-}
-
-const LineStyle& WandrelTracingView::routeStyle() const {
-    return infoStyle;
-}
-
-QColor WandrelTracingView::getHighLightColour() const {
-    return routeStyle().highLight;
-}
-
-QColor WandrelTracingView::getLowLightColour() const {
-    return routeStyle().lowLight;
-}
-
-float WandrelTracingView::getLineWidth() const {
-    return routeStyle().lineWidth;
-}
-
-void WandrelTracingView::setHighLightColour(const QColor& colour) {
-    routeStyle().highLight = colour;
-}
-
-void WandrelTracingView::setLowLightColour(const QColor& colour) {
-    routeStyle().lowLight = colour;
-}
-
-void WandrelTracingView::setLineWidth(float width) {
-    routeStyle().lineWidth = width;
+std::string WandrelTracingView::translate(const char* key) const {
+    return wandrelText(key).toStdString();
 }
 
 void WandrelTracingView::saveDefaults(Defaults& defaults) const {
-    writeColour(defaults, QStringLiteral("WandrelLowLightColour"), routeStyle().lowLight);
-    writeColour(defaults, QStringLiteral("WandrelHighLightColour"), routeStyle().highLight);
-    defaults.setFloat(QStringLiteral("WandrelLineWidthSliderVaule"), routeStyle().lineWidth);
+    writeColour(defaults, QStringLiteral("WandrelLowLightColour"), info->getLowLightColour());
+    writeColour(defaults, QStringLiteral("WandrelHighLightColour"), info->getHighLightColour());
+    defaults.setFloat(QStringLiteral("WandrelLineWidthSliderVaule"), info->getLineWidth());
 }
 
 RouteScene WandrelTracingView::scene() const {

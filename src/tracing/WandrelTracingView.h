@@ -1,5 +1,6 @@
 #pragma once
 
+#include "inspector/InspectorOwner.h"
 #include "model/PointDataSource.h"
 #include "model/RouteOwner.h"
 #include "platform/CursorRegions.h"
@@ -19,8 +20,11 @@
 #include <memory>
 
 class Defaults;
+class InspectorClient;
 class TableView;
 class TracingViewClient;
+class UnitDataSource;
+class WandrelRouteInfoInspector;
 struct RouteScene;
 
 // The view over the acetate in which the one route is traced, edited and
@@ -29,7 +33,7 @@ struct RouteScene;
 //
 // The implementation is split by duty: construction and settings here,
 // point editing, event handling and cursors in files of their own.
-class WandrelTracingView : public QWidget, public RouteOwner {
+class WandrelTracingView : public QWidget, public RouteOwner, public InspectorOwner {
     Q_OBJECT
 public:
     // What the next primary click places.
@@ -70,9 +74,13 @@ public:
     void setZoomWindow(QWidget* window) { zoomWindow = window; }
     QAbstractSlider* getZoomSlider() const { return zoomSlider; }
     QWidget* getZoomWindow() const { return zoomWindow; }
-    void setRouteInspectorTableView(TableView* table);
+    void setRouteInspectorTableView(TableView* table) override;
+    // The route's inspector is told of the controller and the registry.
+    void setInfosController(InspectorClient* client);
+    void setUnitDataSource(UnitDataSource* units);
+    WandrelRouteInfoInspector& getInfo() { return *info; }
 
-    PointDataSource& getPointDataSource() { return *pointDataSource; }
+    PointDataSource& getPointDataSource() override { return *pointDataSource; }
     const PointDataSource& getPointDataSource() const { return *pointDataSource; }
 
     // State, as the controller's commands and drag routing ask for it.
@@ -98,6 +106,7 @@ public:
     float getTerrainFactor() const;
     void resetTerrainFactor();
     float convertUsingScale(float pixels) override;
+    std::string translate(const char* key) const override;
 
     // Point editing at an event's position.
     void addRegularPoint(const TracingEvent& event);
@@ -106,6 +115,9 @@ public:
     void insertWayPoint(const TracingEvent& event);
     // Moves every point by (dx, -dy): dy is a pointer movement, y down.
     void translateX(float dx, float dy);
+    // Distance markers on the route; the caller redraws.
+    void addMarkersAt(float interval, const QString& units, float numberOfUnits);
+    void removeDistanceMarkers();
 
     // Drag routing, called back by the controller.
     MyPoint* pointHitTest(const TracingEvent& event);
@@ -132,18 +144,23 @@ public:
     void setLineWidth(float width);
     void saveDefaults(Defaults& defaults) const;
 
-    // Figures and settings for the route's inspector.
-    void setAnswer(const QString& text) { answerText = text; }
-    void setAreaAnswer(const QString& text) { areaAnswerText = text; }
-    void setScale(const QString& text) { scaleText = text; }
-    void setScaleUnits(const QString& title) { scaleUnitsTitle = title; }
-    void setAnswerUnits(const QString& title) { answerUnitsTitle = title; }
-    QString getAnswer() const { return answerText; }
-    QString getAreaAnswer() const { return areaAnswerText; }
-    QString getScale() const { return scaleText; }
-    QString getScaleUnits() const { return scaleUnitsTitle; }
-    QString getAnswerUnits() const { return answerUnitsTitle; }
+    // Figures and settings of the route's inspector.
+    void setAnswer(const QString& text);
+    void setAreaAnswer(const QString& text);
+    void setScale(const QString& text);
+    void setScaleUnits(const QString& title);
+    void setAnswerUnits(const QString& title);
+    QString getAnswer() const;
+    QString getAreaAnswer() const;
+    QString getScale() const;
+    QString getScaleUnits() const;
+    // The inspector's answer unit, or the main window's while it has none.
+    QString getAnswerUnits() const;
+    void reloadData();
     void refreshInfoTable();
+    void unitsHaveChanged();
+    void updateInfoFields() override;
+    QWidget* ownerWindow() override { return window(); }
     // Opens the current waypoint's details; false when there is no
     // current waypoint.
     bool showWaypointInspector();
@@ -157,13 +174,19 @@ public slots:
     void clearPointsMenuItem();
     void removeThisFragment();
     void cont();
-    void reDraw() { update(); }
-    void showInfo() { emit showInfoRequested(); }
+    void reDraw() override { update(); }
+    void showInfo();
     void toggleImageAttachments();
+    // The zoom window: opened over the acetate's corner with its slider at
+    // 1, closed with the slider back at 1.
+    void showSlider();
+    void hideSlider();
+    void zoomRoute() {}
 
 signals:
-    // The user asked for the route inspector's window.
-    void showInfoRequested();
+    // A file was dropped on the view: its path and the drop point in view
+    // coordinates. Nothing opens it yet.
+    void fileDropped(const QString& path, QPointF location);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -175,14 +198,14 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void makeCursors();
     void buildContextMenus();
     void watchRoute();
     RouteScene scene() const;
-    LineStyle& routeStyle();
-    const LineStyle& routeStyle() const;
 
     // Editing steps shared by several commands.
     void clearRoute();
@@ -235,8 +258,9 @@ private:
     QPointer<QAbstractSlider> zoomSlider;
     QPointer<QWidget> zoomWindow;
     bool clickWithoutDragging = false;
-    // Stands in for the route inspector's style until the inspector holds it.
-    LineStyle infoStyle;
+    std::unique_ptr<WandrelRouteInfoInspector> info;
+    float minX = 0;
+    float minY = 0;
     QPointer<QMenu> tracingViewContextMenu;
     QDateTime lastClicked;
 
@@ -246,9 +270,4 @@ private:
     // Height at which the child views were last placed; Qt does not report
     // the old size of a resize made while the view was hidden.
     int placedHeight;
-    QString answerText;
-    QString areaAnswerText;
-    QString scaleText;
-    QString scaleUnitsTitle;
-    QString answerUnitsTitle;
 };
