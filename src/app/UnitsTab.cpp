@@ -1,0 +1,33 @@
+#include "app/UnitsTab.h"
+
+#include "app/WindowDesigns.h"
+#include "units/UnitDataSource.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+UnitEditor::Outlets outletsOf(WindowDesigns& d) {
+    UnitEditor::Outlets outlets;
+    outlets.tableView = d.preferences.unitTableView;
+    outlets.createUnitButton = d.preferences.createUnitButton;
+    outlets.editUnitButton = d.preferences.editUnitButton;
+    outlets.deleteUnitButton = d.preferences.deleteUnitButton;
+    outlets.unitEditWindow = d.unitEditSheet;
+    outlets.nameField = d.unitEdit.nameField;
+    outlets.shortNameField = d.unitEdit.shortNameField;
+    outlets.conversionFactorField = d.unitEdit.conversionFactorField;
+    outlets.isAreaButton = d.unitEdit.isAreaButton;
+    outlets.okButton = d.unitEdit.okButton;
+    outlets.cancelButton = d.unitEdit.cancelButton;
+    return outlets;
+}
+
+} // namespace
+
+UnitsTab::UnitsTab(WindowDesigns& designs, UnitDataSource& units)
+    : editor(units, outletsOf(designs)) {
+    // Until shutdown has a home of its own, quitting is when units are kept.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+            [&units] { units.saveCustomUnits(); });
+}
