@@ -2,24 +2,11 @@
 
 #include "model/DistanceMarkers.h"
 #include "model/ModelLog.h"
-
 #include "model/RouteCheckBox.h"
 #include "model/RouteWindow.h"
 #include "model/WaypointTable.h"
 
 #include <cmath>
-
-namespace {
-
-// Squares summed in single precision, the root taken in double.
-double segmentLength(const MyPoint& a, const MyPoint& b) {
-    const float dx = PointDataSource::rtAbs(a.getX() - b.getX());
-    const float dy = PointDataSource::rtAbs(a.getY() - b.getY());
-    const float s = dx * dx + dy * dy;
-    return std::sqrt(static_cast<double>(s));
-}
-
-} // namespace
 
 MyPoint* PointDataSource::add(std::unique_ptr<MyPoint> point) {
     MyPoint* added = rtDataSource::add(std::move(point));
@@ -189,6 +176,14 @@ float PointDataSource::distanceBetweennthWaypoint(int32_t m, int32_t n) const {
     const int32_t from = pointNumberForWaypoint(m);
     const int32_t to = pointNumberForWaypoint(n);
     return count() < 2 ? 0.0f : sumOfSegments(from, to);
+}
+
+// Squares summed in single precision, the root taken in double.
+double PointDataSource::segmentLength(const MyPoint& a, const MyPoint& b) {
+    const float dx = rtAbs(a.getX() - b.getX());
+    const float dy = rtAbs(a.getY() - b.getY());
+    const float s = dx * dx + dy * dy;
+    return std::sqrt(static_cast<double>(s));
 }
 
 float PointDataSource::distanceBetweenThisPoint(const MyPoint& a, const MyPoint& b) {

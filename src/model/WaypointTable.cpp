@@ -12,8 +12,7 @@ namespace {
 // Added the way the route adds its length: in double, rounded back to float
 // after every segment.
 float addSegment(float sum, const MyPoint& a, const MyPoint& b) {
-    return static_cast<float>(static_cast<double>(sum) +
-                              PointDataSource::distanceBetweenThisPoint(a, b));
+    return static_cast<float>(static_cast<double>(sum) + PointDataSource::segmentLength(a, b));
 }
 
 constexpr std::array<const char*, 4> headers{"Waypoint", "Next waypoint", "From start", "To end"};
