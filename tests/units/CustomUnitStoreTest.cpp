@@ -6,7 +6,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
-#include <plist/plist++.h>
+#include <plist/plist.h>
 
 namespace {
 
@@ -85,34 +85,30 @@ TEST_F(CustomUnitStoreTest, DeletingTheLastUnitSticksButAnUnbuiltRegistryWipesNo
 // Written by hand or by another program: binary form, numbers where text
 // belongs and the other way round, six-digit factors, damage.
 TEST_F(CustomUnitStoreTest, ReadsWhatItCanOfABinaryStoreOfMixedKinds) {
-    const auto entry = [](const PList::Node& factor) {
-        PList::Dictionary unit;
-        unit.Set("name", PList::String("rods"));
-        unit.Set("shortName", PList::String("rd"));
-        unit.Set("conversionFactor", factor);
-        return unit;
+    const auto rods = [](const char* factor) {
+        return QByteArray("<dict><key>name</key><string>rods</string><key>shortName</key>"
+                          "<string>rd</string><key>conversionFactor</key>") +
+               factor + "</dict>";
     };
-    // Append() takes a copy.
-    PList::Array list;
-    PList::Dictionary sixDigits = entry(PList::String("1609.34"));
-    list.Append(&sixDigits);
-    PList::Dictionary numbers = entry(PList::Real(5.0292));
-    numbers.Set("name", PList::Integer(uint64_t(7)));
-    numbers.Set("area", PList::String("YES"));
-    list.Append(&numbers);
-    for (const char* bad : {"0", "-2", "abc", "1e39"}) {
-        PList::Dictionary refused = entry(PList::String(bad));
-        list.Append(&refused);
-    }
-    PList::String notAUnit("not a unit");
-    list.Append(&notAUnit);
-    PList::Dictionary noNames;
-    noNames.Set("conversionFactor", PList::String("3 metres"));
-    list.Append(&noNames);
-    PList::Dictionary root;
-    root.Set("customUnits", list);
-    const std::vector<char> binary = root.ToBin();
-    storeBytes(QByteArray(binary.data(), qsizetype(binary.size())));
+    QByteArray xml = "<plist version=\"1.0\"><dict><key>customUnits</key><array>" +
+                     rods("<string>1609.34</string>") +
+                     "<dict><key>name</key><integer>7</integer><key>conversionFactor</key>"
+                     "<real>5.0292</real><key>area</key><string>YES</string></dict>";
+    for (const char* refused : {"<string>0</string>", "<string>-2</string>", "<string>abc</string>",
+                                "<string>1e39</string>", "<true/>"})
+        xml += rods(refused);
+    xml += "<string>not a unit</string>"
+           "<dict><key>conversionFactor</key><string>3 metres</string></dict>"
+           "</array></dict></plist>";
+    plist_t root = nullptr;
+    plist_from_xml(xml.constData(), uint32_t(xml.size()), &root);
+    ASSERT_NE(root, nullptr);
+    char* binary = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(root, &binary, &length);
+    storeBytes(QByteArray(binary, qsizetype(length)));
+    plist_to_bin_free(binary);
+    plist_free(root);
 
     UnitDataSource units;
     units.ensureBuilt();
