@@ -47,7 +47,9 @@ protected:
     }
 
     // Positions are in the view's y-up coordinates.
-    void click(int x, int y) { QTest::mouseClick(view, Qt::LeftButton, {}, at(x, y)); }
+    void click(int x, int y, Qt::KeyboardModifiers keys = {}) {
+        QTest::mouseClick(view, Qt::LeftButton, keys, at(x, y));
+    }
     void doubleClick(int x, int y) { QTest::mouseDClick(view, Qt::LeftButton, {}, at(x, y)); }
     QPoint at(int x, int y) const { return QPoint(x, view->height() - y); }
 

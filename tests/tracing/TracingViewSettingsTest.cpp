@@ -1,0 +1,134 @@
+#include "inspector/WandrelRouteInfoInspector.h"
+#include "tracing/TracingViewClient.h"
+#include "tracing/WandrelTracingView.h"
+
+#include "QStringPrinter.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Only what these tests ask of the controller; the rest does nothing.
+struct Client : TracingViewClient {
+    void scaleHasChanged(QObject*) override {}
+    void displayAnswer() override {}
+    void setChangesMade(bool) override {}
+    WandrelTracingView* tracingViewBeingDragged() override { return nullptr; }
+    WandrelTracingView* tracingViewWithPointBeingDragged() override { return nullptr; }
+    void findHitAndPassDragEvent(const TracingEvent&) override {}
+    bool findHitPointAndPassDragEvent(const TracingEvent&) override { return false; }
+    bool allTracingViewsFinished() override { return false; }
+    SwinginSlider* getScaleSlider() const override { return nullptr; }
+    void clearImageView(QObject*) override {}
+    void clearFileName() override {}
+    float convertUsingScale(float pixels) const override { return pixels; }
+    QColor getHighLightColour() const override { return Qt::red; }
+    QColor getLowLightColour() const override { return Qt::blue; }
+    float getLineWidth() const override { return 2; }
+    QString getAnswerUnits() const override { return QStringLiteral("km"); }
+    void updateInfoFields() override { ++pushes; }
+    int pushes = 0;
+};
+
+class Settings : public ::testing::Test {
+protected:
+    Settings() {
+        view.resize(400, 300);
+        view.show();
+    }
+
+    // Sends a drag and its drop at a widget position; answers whether the
+    // drag was taken on entry.
+    bool drop(QMimeData& mime, QPoint at) {
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&view, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&view, &dropped);
+        return dropped.isAccepted();
+    }
+
+    WandrelTracingView view;
+    Client client;
+};
+
+TEST_F(Settings, OnlyFileListsAreTakenAndTheFirstFileReachesTheHook) {
+    QSignalSpy dropped(&view, &WandrelTracingView::fileDropped);
+    QMimeData text;
+    text.setText(QStringLiteral("/tmp/route.plist"));
+    EXPECT_FALSE(drop(text, {10, 10}));
+
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile("/tmp/a.plist"), QUrl::fromLocalFile("/tmp/b.png"),
+                   QUrl::fromLocalFile("/tmp/c.txt")});
+    EXPECT_TRUE(drop(files, {30, 100}));
+    ASSERT_EQ(dropped.count(), 1);
+    EXPECT_EQ(dropped[0][0].toString(), "/tmp/a.plist");
+    EXPECT_EQ(dropped[0][1].toPointF(), QPointF(30, 200)) << "in the view's y-up coordinates";
+
+    QMimeData web;
+    web.setUrls({QUrl("https://example.org/map.png")});
+    EXPECT_FALSE(drop(web, {10, 10}));
+}
+
+TEST_F(Settings, ZoomWindowOpensOnceAndAlwaysClosesWithTheSliderAtOne) {
+    QWidget zoomWindow(nullptr, Qt::Tool);
+    QSlider slider(&zoomWindow);
+    slider.setRange(1, 8);
+    view.setZoomWindow(&zoomWindow);
+    view.setZoomSlider(&slider);
+
+    view.hideSlider(); // not open: still fine
+    EXPECT_FALSE(zoomWindow.isVisible());
+    EXPECT_EQ(slider.value(), 1);
+
+    view.showSlider();
+    EXPECT_TRUE(zoomWindow.isVisible());
+    slider.setValue(5);
+    const QPoint placed = zoomWindow.pos();
+    zoomWindow.move(placed + QPoint(40, 40));
+    view.showSlider(); // already open: nothing moves
+    EXPECT_EQ(slider.value(), 5);
+    EXPECT_EQ(zoomWindow.pos(), placed + QPoint(40, 40));
+
+    view.hideSlider();
+    EXPECT_FALSE(zoomWindow.isVisible());
+    EXPECT_EQ(slider.value(), 1);
+}
+
+TEST_F(Settings, AnswerUnitFallsBackToTheMainWindowsAndTerrainResets) {
+    EXPECT_EQ(view.getAnswerUnits(), "") << "no controller: the inspector's, even empty";
+    view.setController(&client);
+    EXPECT_EQ(view.getAnswerUnits(), "km");
+    view.setAnswerUnits("ft");
+    EXPECT_EQ(view.getAnswerUnits(), "ft");
+    view.updateInfoFields();
+    EXPECT_EQ(client.pushes, 1);
+
+    EXPECT_EQ(view.getTerrainFactor(), 0) << "no slider";
+    view.resetTerrainFactor();
+    QSlider terrain;
+    terrain.setRange(100, 125);
+    terrain.setValue(117);
+    view.setTerrainSlider(&terrain);
+    view.resetTerrainFactor();
+    EXPECT_EQ(view.getTerrainFactor(), 100);
+}
+
+TEST_F(Settings, StyleAndFiguresLiveInTheRoutesInspector) {
+    view.setHighLightColour(Qt::green);
+    view.setLineWidth(6);
+    view.setScale("3");
+    EXPECT_EQ(view.getInfo().getHighLightColour(), QColor(Qt::green));
+    EXPECT_EQ(view.getLineWidth(), 6);
+    EXPECT_EQ(view.getInfo().getScale(), "3");
+    EXPECT_EQ(view.getLowLightColour(), QColor::fromRgbF(0, 0, 0, 0.85f)) << "a new route's style";
+}
+
+} // namespace
