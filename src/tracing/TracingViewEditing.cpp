@@ -178,6 +178,14 @@ void WandrelTracingView::translateX(float dx, float dy) {
     pointDataSource->applyTransformX(dx, -dy);
 }
 
+void WandrelTracingView::addMarkersAt(float interval, const QString& units, float numberOfUnits) {
+    pointDataSource->addMarkersAt(interval, units.toStdString(), numberOfUnits);
+}
+
+void WandrelTracingView::removeDistanceMarkers() {
+    pointDataSource->removeDistanceMarkers();
+}
+
 bool WandrelTracingView::showWaypointInspector() {
     if (!currentPoint || !currentPoint->isWaypoint())
         return false;
