@@ -172,6 +172,8 @@ void WandrelTracingView::cont() {
         last->setWaypoint(false);
     resetCursorRects();
     update();
+    // The last point left the waypoints: the table loses its row.
+    refreshInfoTable();
 }
 
 void WandrelTracingView::translateX(float dx, float dy) {
