@@ -104,7 +104,7 @@ protected:
     std::unique_ptr<AcetateWindow> window;
 };
 
-TEST_F(UnitEditorTest, SheetRefusesFieldsInReadingOrderThenAddsTheUnitEverywhere) {
+TEST_F(UnitEditorTest, SheetRefusesFieldsInReadingOrder) {
     QTest::mouseClick(prefs().createUnitButton, Qt::LeftButton);
     ASSERT_TRUE(sheetIsOpen());
     EXPECT_EQ(designs().unitEditSheet->windowTitle(), "Unit");
@@ -139,11 +139,12 @@ TEST_F(UnitEditorTest, SheetRefusesFieldsInReadingOrderThenAddsTheUnitEverywhere
         EXPECT_EQ(units().count(), 9);
     }
     EXPECT_EQ(Alerts::answered().size(), std::size(refused));
+}
 
+TEST_F(UnitEditorTest, ANewUnitReachesTheTableAndEveryPopUp) {
     logged.clear();
     qInstallMessageHandler(capture);
-    answerSheet("chains", "ch", "20.1168");
-    EXPECT_FALSE(sheetIsOpen());
+    addUnit("chains", "ch", "20.1168");
     EXPECT_TRUE(logged.contains("added unit, now have 10"));
     const WandrelUnit* chains = units().getUnitWithShortName("ch");
     ASSERT_NE(chains, nullptr);
