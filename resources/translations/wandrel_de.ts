@@ -127,6 +127,78 @@
    <source>Pastel Pink</source>
    <translation>Pastellrosa</translation>
   </message>
+  <message>
+   <source>Route Info</source>
+   <translation>Routeninfo</translation>
+  </message>
+  <message>
+   <source>Waypoint table</source>
+   <translation>Wegpunkttabelle</translation>
+  </message>
+  <message>
+   <source>Copy Table</source>
+   <translation>Tabelle kopieren</translation>
+  </message>
+  <message>
+   <source>Copies the table of legs for a spreadsheet or a document.</source>
+   <translation>Kopiert die Tabelle der Etappen für eine Tabellenkalkulation oder ein Dokument.</translation>
+  </message>
+  <message>
+   <source>Style saved with this route</source>
+   <translation>Mit dieser Route gespeicherter Stil</translation>
+  </message>
+  <message>
+   <source>Line style</source>
+   <translation>Linienstil</translation>
+  </message>
+  <message>
+   <source>Outer colour</source>
+   <translation>Außenfarbe</translation>
+  </message>
+  <message>
+   <source>Inner colour</source>
+   <translation>Innenfarbe</translation>
+  </message>
+  <message>
+   <source>Line width</source>
+   <translation>Linienbreite</translation>
+  </message>
+  <message>
+   <source>Terrain</source>
+   <translation>Gelände</translation>
+  </message>
+  <message>
+   <source>Shade area</source>
+   <translation>Fläche schattieren</translation>
+  </message>
+  <message>
+   <source>Edit</source>
+   <translation>Bearbeiten</translation>
+  </message>
+  <message>
+   <source>Copy</source>
+   <translation>Kopieren</translation>
+  </message>
+  <message>
+   <source>Waypoint</source>
+   <translation>Wegpunkt</translation>
+  </message>
+  <message>
+   <source>Next waypoint</source>
+   <translation>Nächster Wegpunkt</translation>
+  </message>
+  <message>
+   <source>From start</source>
+   <translation>Ab Start</translation>
+  </message>
+  <message>
+   <source>To end</source>
+   <translation>Bis Ziel</translation>
+  </message>
+  <message>
+   <source>Set the scale in the main window.</source>
+   <translation>Den Maßstab im Hauptfenster einstellen.</translation>
+  </message>
  </context>
  <context>
   <name>Did-ir</name>

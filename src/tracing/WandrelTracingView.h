@@ -158,6 +158,12 @@ public:
     QString getAnswerUnits() const;
     void reloadData();
     void refreshInfoTable();
+    // The route's leg table as HTML, and the flag of its waypoint notice.
+    std::string getDataAsHTML() const { return pointDataSource->getDataAsHTML(); }
+    void DontShowWaypointAlert(bool yes) { pointDataSource->DontShowWaypointAlert(yes); }
+    bool DontShowWaypointAlertIsSet() const {
+        return pointDataSource->DontShowWaypointAlertIsSet();
+    }
     void unitsHaveChanged();
     void updateInfoFields() override;
     QWidget* ownerWindow() override { return window(); }
