@@ -1,6 +1,7 @@
 #include "platform/Alerts.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -22,8 +23,12 @@ Alerts::Answer showPanel(QWidget* parent, const QString& title, const QString& m
                          const QString& otherButton) {
     QMessageBox box(parent);
     box.setWindowTitle(title);
+    // Texts may carry names the user typed: never read them as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(title);
     box.setInformativeText(message);
+    if (auto* informative = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+        informative->setTextFormat(Qt::PlainText);
     const QString defaultText =
         defaultButton.isEmpty() ? QCoreApplication::translate("Wandrel", "OK") : defaultButton;
     QPushButton* defaultChoice = box.addButton(defaultText, QMessageBox::AcceptRole);
