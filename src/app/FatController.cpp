@@ -3,9 +3,9 @@
 #include "app/FatController.h"
 
 #include "app/MarkerCommands.h"
-#include "app/WaypointDetails.h"
 #include "app/UiText.h"
 #include "app/UnitsTab.h"
+#include "app/WaypointDetails.h"
 #include "app/WindowDesigns.h"
 #include "labels/WandrelLabel.h"
 #include "platform/PopUpTitles.h"

@@ -167,7 +167,8 @@ protected:
         for (const auto& item : collection)
             if (picks(*item))
                 willRemove(item.get());
-        std::erase_if(collection, [&picks](const std::unique_ptr<T>& item) { return picks(*item); });
+        std::erase_if(collection,
+                      [&picks](const std::unique_ptr<T>& item) { return picks(*item); });
     }
 
 private:
