@@ -18,18 +18,6 @@ using namespace drawing;
 // Only the line style is asked for while drawing; the rest answers nothing.
 class StyleOnlyController : public TracingViewClient {
 public:
-    void scaleHasChanged(QObject*) override {}
-    void displayAnswer() override {}
-    void setChangesMade(bool) override {}
-    WandrelTracingView* tracingViewBeingDragged() override { return nullptr; }
-    WandrelTracingView* tracingViewWithPointBeingDragged() override { return nullptr; }
-    void findHitAndPassDragEvent(const TracingEvent&) override {}
-    bool findHitPointAndPassDragEvent(const TracingEvent&) override { return false; }
-    bool allTracingViewsFinished() override { return false; }
-    SwinginSlider* getScaleSlider() const override { return nullptr; }
-    void clearImageView(QObject*) override {}
-    void clearFileName() override {}
-    float convertUsingScale(float) const override { return 0; }
     QColor getHighLightColour() const override { return defaultStyle().highLight; }
     QColor getLowLightColour() const override { return defaultStyle().lowLight; }
     float getLineWidth() const override { return defaultStyle().lineWidth; }

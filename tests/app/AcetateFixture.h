@@ -6,6 +6,7 @@
 #include "scale/SwinginSlider.h"
 #include "tracing/WandrelTracingView.h"
 
+#include "PopUpSteps.h"
 #include "QStringPrinter.h"
 
 #include <QTest>
@@ -19,15 +20,6 @@ protected:
           view(designs.acetate.wandrelMainView) {
         window.resize(900, 640);
         window.show();
-    }
-
-    // Picks a title with the keyboard, as a user without a mouse would.
-    static void choose(QComboBox* box, const QString& title) {
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_Home);
-        while (box->currentText() != title && box->currentIndex() < box->count() - 1)
-            QTest::keyClick(box, Qt::Key_Down);
-        ASSERT_EQ(box->currentText(), title);
     }
 
     void typeNumber(const QString& text) {

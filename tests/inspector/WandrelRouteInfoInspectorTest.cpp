@@ -7,6 +7,7 @@
 #include "ui_WandrelRouteInfoInspector.h"
 #include "units/UnitDataSource.h"
 
+#include "PopUpSteps.h"
 #include "QStringPrinter.h"
 
 #include <QAction>
@@ -60,14 +61,6 @@ protected:
         if (!info.isWindowLoaded())
             info.showWindow();
         return *info.controls();
-    }
-
-    static void choose(QComboBox* box, const QString& title) {
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_Home);
-        while (box->currentText() != title && box->currentIndex() < box->count() - 1)
-            QTest::keyClick(box, Qt::Key_Down);
-        ASSERT_EQ(box->currentText(), title);
     }
 
     Owner owner;

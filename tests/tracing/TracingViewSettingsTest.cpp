@@ -15,21 +15,6 @@ namespace {
 
 // Only what these tests ask of the controller; the rest does nothing.
 struct Client : TracingViewClient {
-    void scaleHasChanged(QObject*) override {}
-    void displayAnswer() override {}
-    void setChangesMade(bool) override {}
-    WandrelTracingView* tracingViewBeingDragged() override { return nullptr; }
-    WandrelTracingView* tracingViewWithPointBeingDragged() override { return nullptr; }
-    void findHitAndPassDragEvent(const TracingEvent&) override {}
-    bool findHitPointAndPassDragEvent(const TracingEvent&) override { return false; }
-    bool allTracingViewsFinished() override { return false; }
-    SwinginSlider* getScaleSlider() const override { return nullptr; }
-    void clearImageView(QObject*) override {}
-    void clearFileName() override {}
-    float convertUsingScale(float pixels) const override { return pixels; }
-    QColor getHighLightColour() const override { return Qt::red; }
-    QColor getLowLightColour() const override { return Qt::blue; }
-    float getLineWidth() const override { return 2; }
     QString getAnswerUnits() const override { return QStringLiteral("km"); }
     void updateInfoFields() override { ++pushes; }
     int pushes = 0;
