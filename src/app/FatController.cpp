@@ -3,20 +3,20 @@
 #include "app/FatController.h"
 
 #include "app/MarkerCommands.h"
-#include "app/UiText.h"
 #include "app/UnitsTab.h"
 #include "app/WaypointDetails.h"
 #include "app/WindowDesigns.h"
 #include "labels/WandrelLabel.h"
 #include "platform/PopUpTitles.h"
+#include "platform/UiText.h"
 #include "scale/SwinginSlider.h"
 #include "tracing/WandrelTracingView.h"
 #include "units/UnitDataSource.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
-#include <QWindow>
 #include <QUrl>
+#include <QWindow>
 
 FatController::FatController(WindowDesigns& d, UnitDataSource& units)
     : designs(d), unitDataSource(units) {
