@@ -4,6 +4,7 @@
 #include "model/ModelLog.h"
 #include "model/RouteCheckBox.h"
 #include "model/RouteWindow.h"
+#include "model/RouteXml.h"
 #include "model/WaypointTable.h"
 
 #include <cmath>
@@ -276,4 +277,12 @@ void PointDataSource::addMarkersAt(float interval, const std::string& units, flo
 
 void PointDataSource::removeDistanceMarkers() {
     removeIf([](const MyPoint& point) { return point.isDistanceMarker(); });
+}
+
+void PointDataSource::writeToFile(const std::string& path, PointD thisEnd, PointD thatEnd,
+                                  const std::string& numberOfUnits, const std::string& scaleUnits,
+                                  const std::string& answerUnits, float windowX,
+                                  float windowY) const {
+    RouteXml::write(path, *this,
+                    {thisEnd, thatEnd, numberOfUnits, scaleUnits, answerUnits, windowX, windowY});
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/MyPoint.h"
+#include "model/PointD.h"
 #include "model/Rect.h"
 #include "model/rtDataSource.h"
 
@@ -87,6 +88,12 @@ public:
     // the table nor redraws.
     void addMarkersAt(float interval, const std::string& units, float numberOfUnits);
     void removeDistanceMarkers();
+
+    // Writes "route.xml" into the folder at `path`: the points, then the
+    // scale bar's ends, the scale and answer units and a window position.
+    void writeToFile(const std::string& path, PointD thisEnd, PointD thatEnd,
+                     const std::string& numberOfUnits, const std::string& scaleUnits,
+                     const std::string& answerUnits, float windowX, float windowY) const;
 
 protected:
     void willRemove(const MyPoint* point) override;
