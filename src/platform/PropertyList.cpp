@@ -9,6 +9,7 @@
 
 #include <plist/plist.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdint>
 #include <cstdlib>
@@ -221,8 +222,13 @@ Node toNode(const QVariant& value) {
 } // namespace
 
 std::optional<QVariantMap> PropertyList::read(const QString& path) {
+    return read(path, maximumFileSize);
+}
+
+std::optional<QVariantMap> PropertyList::read(const QString& path, qint64 maximumSize) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > maximumFileSize)
+    // The parser takes a 32-bit length.
+    if (!file.open(QIODevice::ReadOnly) || file.size() > std::min<qint64>(maximumSize, UINT32_MAX))
         return std::nullopt;
     const QByteArray bytes = file.read(file.size());
     if (bytes.isEmpty())
@@ -248,11 +254,14 @@ bool PropertyList::write(const QString& path, const QVariantMap& dictionary) {
     if (!xml)
         return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so a short write (a full disk) shows here; buffered, the
+    // closing flush could cut the file short and still be committed.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         wlog(QStringLiteral("property list: cannot write %1: %2").arg(path, file.errorString()));
         return false;
     }
-    file.write(xml.get(), qint64(length));
+    if (file.write(xml.get(), qint64(length)) != qint64(length))
+        file.cancelWriting();
     if (!file.commit()) {
         wlog(QStringLiteral("property list: cannot write %1: %2").arg(path, file.errorString()));
         return false;

@@ -14,6 +14,9 @@ public:
     // files, and files whose root is not a dictionary, give nullopt; values
     // of kinds that have no match above are left out.
     static std::optional<QVariantMap> read(const QString& path);
+    // The same with a size limit of the caller's, for lists that grow large;
+    // larger files give nullopt unread.
+    static std::optional<QVariantMap> read(const QString& path, qint64 maximumSize);
     // Writes XML through a temporary file that replaces `path` only once it
     // is complete, so a failed write leaves the old file as it was. False
     // when the file cannot be written or a value (at any depth) is of a kind

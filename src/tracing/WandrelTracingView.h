@@ -171,6 +171,20 @@ public:
     // current waypoint.
     bool showWaypointInspector();
 
+    // The route's files. A fragment is one property list with the points,
+    // the line style and the answer unit; reading one appends its points and
+    // finishes the route. A route folder holds "route.xml" and
+    // "lineInfo.plist" (colours, width and terrain factor; loading it leaves
+    // the width alone). Failures change nothing and go to the log at most.
+    void writeToFileAsFragment(const QString& path);
+    void readFromFragmentFile(const QString& path);
+    void writeToFile(const QString& path, QPointF thisEnd, QPointF thatEnd,
+                     const QString& numberOfUnits, const QString& scaleUnits,
+                     const QString& answerUnits, float windowX, float windowY);
+    void writeInfoToFile(const QString& folder);
+    void loadLineInfo(const QString& folder);
+    void loadObjects(const QVariantList& /*objects*/, const QString& /*folder*/) {}
+
 public slots:
     void makeWaypoint();
     void makeRegularPoint();

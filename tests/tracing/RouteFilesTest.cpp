@@ -1,0 +1,364 @@
+#include "inspector/WandrelRouteInfoInspector.h"
+#include "model/ModelLog.h"
+#include "platform/PropertyList.h"
+#include "tracing/RouteFragment.h"
+#include "tracing/TracingViewClient.h"
+#include "tracing/WandrelTracingView.h"
+
+#include "QStringPrinter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <functional>
+#include <vector>
+
+namespace {
+
+struct Client : TracingViewClient {
+    QString getAnswerUnits() const override { return QStringLiteral("Kilometers"); }
+};
+
+// The view's points as (x, y, kind).
+struct Place {
+    float x, y;
+    int32_t kind;
+    bool operator==(const Place&) const = default;
+};
+using Places = std::vector<Place>;
+
+Places places(const WandrelTracingView& view) {
+    Places out;
+    const PointDataSource& route = view.getPointDataSource();
+    for (int64_t i = 0; i < route.count(); ++i) {
+        const MyPoint& p = *route.getnthItem(i);
+        out.push_back({p.getX(), p.getY(), p.getPointType()});
+    }
+    return out;
+}
+
+void expectColour(const QColor& colour, float r, float g, float b, float a) {
+    EXPECT_NEAR(colour.redF(), r, 1e-4);
+    EXPECT_NEAR(colour.greenF(), g, 1e-4);
+    EXPECT_NEAR(colour.blueF(), b, 1e-4);
+    EXPECT_NEAR(colour.alphaF(), a, 1e-4);
+}
+
+// Log lines written while a step runs.
+QStringList logged(const std::function<void()>& step) {
+    static QStringList* lines = nullptr;
+    QStringList captured;
+    lines = &captured;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& line) { lines->append(line); });
+    ModelLog::setSink([](const std::string& line) { lines->append(QString::fromStdString(line)); });
+    step();
+    ModelLog::setSink(nullptr);
+    qInstallMessageHandler(previous);
+    return captured;
+}
+
+class RouteFiles : public ::testing::Test {
+protected:
+    RouteFiles() {
+        view.getInfo().setLowLightColour(QColor::fromRgbF(0.25f, 0.5f, 0.75f, 0.85f));
+        view.getInfo().setHighLightColour(QColor::fromRgbF(1, 0.1f, 0, 0.5f));
+        view.getInfo().setLineWidth(5);
+        view.getInfo().setTerrainFactor(120);
+        view.getPointDataSource().add(12.5f, 40, MyPoint::Waypoint);
+        view.getPointDataSource().add(20, 41.25f, MyPoint::Regular);
+        view.getPointDataSource().add(30, -2, MyPoint::DistanceMarker);
+    }
+    QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+    void store(const QString& file, const QByteArray& bytes) const {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(bytes);
+    }
+    static QByteArray contents(const QString& file) {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+    // A fragment of the given dictionary body.
+    QString fragmentOf(const QByteArray& body) const {
+        const QString file = path("hand.plist");
+        store(file, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>" +
+                        body + "</dict></plist>\n");
+        return file;
+    }
+
+    QTemporaryDir dir;
+    WandrelTracingView view;
+};
+
+} // namespace
+
+TEST_F(RouteFiles, FragmentHoldsFormattedStringsAndReadsBackAfterExistingPoints) {
+    view.setAnswerUnits(QStringLiteral("Miles"));
+    view.writeToFileAsFragment(path("walk.plist"));
+    const QVariantMap written = PropertyList::read(path("walk.plist")).value_or(QVariantMap());
+    EXPECT_EQ(written.value("LowLightColourR"), QStringLiteral("0.250000"));
+    EXPECT_EQ(written.value("LowLightColourA"), QStringLiteral("0.850000"));
+    EXPECT_EQ(written.value("HighLightColourG"), QStringLiteral("0.100000"));
+    EXPECT_EQ(written.value("lineWidth"), QStringLiteral("5.000000"));
+    EXPECT_EQ(written.value("answerUnits"), QStringLiteral("Miles"));
+    EXPECT_FALSE(written.contains("terrainFactor"));
+    const QVariantList points = written.value("points").toList();
+    ASSERT_EQ(points.size(), 3);
+    const QVariantMap first = points[0].toMap();
+    EXPECT_EQ(first.value("x"), QStringLiteral("12.500000"));
+    EXPECT_EQ(first.value("y"), QStringLiteral("40.000000"));
+    EXPECT_EQ(first.value("name"), QString());
+    EXPECT_EQ(first.value("comments"), QString());
+    EXPECT_EQ(first.value("isWaypoint"), QStringLiteral("YES"));
+    EXPECT_EQ(points[1].toMap().value("isWaypoint"), QStringLiteral("NO"));
+    EXPECT_EQ(points[2].toMap().value("isWaypoint"), QStringLiteral("DISTANCE"));
+
+    WandrelTracingView other;
+    other.getPointDataSource().add(1, 2, MyPoint::Waypoint);
+    other.readFromFragmentFile(path("walk.plist"));
+    EXPECT_EQ(places(other), (Places{{1, 2, MyPoint::Waypoint},
+                                     {12.5f, 40, MyPoint::Waypoint},
+                                     {20, 41.25f, MyPoint::Regular},
+                                     {30, -2, MyPoint::DistanceMarker}}));
+    EXPECT_TRUE(other.isFinished());
+    expectColour(other.getLowLightColour(), 0.25f, 0.5f, 0.75f, 0.85f);
+    expectColour(other.getHighLightColour(), 1, 0.1f, 0, 0.5f);
+    EXPECT_EQ(other.getLineWidth(), 5);
+    EXPECT_EQ(other.getInfo().getAnswerUnits(), "Miles");
+}
+
+TEST_F(RouteFiles, WithoutItsOwnAnswerUnitTheMainWindowsIsStored) {
+    Client client;
+    view.setController(&client);
+    view.writeToFileAsFragment(path("walk.plist"));
+    EXPECT_EQ(PropertyList::read(path("walk.plist"))->value("answerUnits"), "Kilometers");
+    view.setController(nullptr);
+}
+
+TEST_F(RouteFiles, MissingKeysReadAsZeroAndPointsWithoutAKindAreRegular) {
+    view.setAnswerUnits(QStringLiteral("Miles"));
+    view.readFromFragmentFile(fragmentOf("<key>LowLightColourR</key><string>0.5</string>"
+                                         "<key>points</key><array>"
+                                         "<dict><key>x</key><string>3.5</string></dict>"
+                                         "<dict><key>y</key><real>7.25</real>"
+                                         "<key>isWaypoint</key><string>yes</string></dict>"
+                                         "</array>"));
+    EXPECT_EQ(places(view).size(), 5u);
+    EXPECT_EQ(places(view)[3], (Place{3.5f, 0, MyPoint::Regular}));
+    EXPECT_EQ(places(view)[4], (Place{0, 7.25f, MyPoint::Regular}));
+    expectColour(view.getLowLightColour(), 0.5f, 0, 0, 0);
+    expectColour(view.getHighLightColour(), 0, 0, 0, 0);
+    EXPECT_EQ(view.getLineWidth(), 0);
+    EXPECT_EQ(view.getInfo().getAnswerUnits(), QString()) << "the main window's unit applies";
+
+    WandrelTracingView empty;
+    empty.readFromFragmentFile(fragmentOf(""));
+    EXPECT_EQ(empty.getPointDataSource().count(), 0);
+    EXPECT_TRUE(empty.isFinished());
+}
+
+TEST_F(RouteFiles, WrongTypesAndNonNumbersReadAsZeroAndColoursStayInRange) {
+    view.readFromFragmentFile(
+        fragmentOf("<key>LowLightColourR</key><array><string>1</string></array>"
+                   "<key>LowLightColourG</key><string>nan</string>"
+                   "<key>LowLightColourB</key><string>2.5</string>"
+                   "<key>LowLightColourA</key><integer>1</integer>"
+                   "<key>HighLightColourR</key><string>-0.5</string>"
+                   "<key>HighLightColourG</key><real>nan</real>"
+                   "<key>HighLightColourB</key><real>0.75</real>"
+                   "<key>HighLightColourA</key><true/>"
+                   "<key>lineWidth</key><string>1e999</string>"
+                   "<key>answerUnits</key><real>3</real>"
+                   "<key>points</key><array>"
+                   "<string>not a point</string>"
+                   "<dict><key>x</key><string>inf</string><key>y</key><string>-1e40</string></dict>"
+                   "<dict><key>x</key><dict/><key>y</key><real>1e300</real>"
+                   "<key>isWaypoint</key><array/><key>name</key><integer>4</integer></dict>"
+                   "<dict><key>x</key><string> 8.5 km</string><key>y</key><string>x9</string>"
+                   "<key>isWaypoint</key><string>DISTANCE</string></dict>"
+                   "</array>"));
+    const Places all = places(view);
+    const Places loaded(all.begin() + 3, all.end());
+    EXPECT_EQ(loaded, (Places{{0, 0, MyPoint::Regular},
+                              {0, 0, MyPoint::Regular},
+                              {8.5f, 0, MyPoint::DistanceMarker}}));
+    expectColour(view.getLowLightColour(), 0, 0, 1, 1);
+    expectColour(view.getHighLightColour(), 0, 0, 0.75f, 0);
+    EXPECT_EQ(view.getLineWidth(), 0);
+    EXPECT_EQ(view.getInfo().getAnswerUnits(), QString());
+    EXPECT_TRUE(view.isFinished());
+
+    // Points as a string, not a list: style still read, nothing added.
+    WandrelTracingView other;
+    other.readFromFragmentFile(fragmentOf("<key>lineWidth</key><integer>7</integer>"
+                                          "<key>points</key><string>1,2</string>"));
+    EXPECT_EQ(other.getPointDataSource().count(), 0);
+    EXPECT_EQ(other.getLineWidth(), 7);
+}
+
+TEST_F(RouteFiles, FilesThatAreNotFragmentsChangeNothing) {
+    view.writeToFileAsFragment(path("walk.plist"));
+    const QByteArray whole = contents(path("walk.plist"));
+    QByteArray garbage(4096, '\0');
+    for (int i = 0; i < garbage.size(); ++i)
+        garbage[i] = char((i * 7919) % 251);
+    QFile huge(path("huge.plist"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) &&
+                huge.resize(RouteFragment::maximumFileSize + 1)); // sparse: no disk used
+    huge.close();
+    const QByteArray broken[] = {whole.left(whole.size() / 2), whole.left(whole.size() - 20),
+                                 "bplist00" + garbage, garbage,
+                                 "<plist version=\"1.0\"><array><dict/></array></plist>"};
+
+    WandrelTracingView other;
+    other.getInfo().setLineWidth(3);
+    const auto unchanged = [&other](const QString& file) {
+        other.readFromFragmentFile(file);
+        EXPECT_EQ(other.getPointDataSource().count(), 0) << file.toStdString();
+        EXPECT_FALSE(other.isFinished()) << file.toStdString();
+        EXPECT_EQ(other.getLineWidth(), 3) << file.toStdString();
+    };
+    for (const QByteArray& bytes : broken) {
+        store(path("broken.plist"), bytes);
+        unchanged(path("broken.plist"));
+    }
+    for (const char* name : {"huge.plist", "none.plist", ""})
+        unchanged(path(name));
+}
+
+TEST_F(RouteFiles, LineInfoRestoresColoursAndTerrainButNotTheWidth) {
+    view.writeInfoToFile(dir.path());
+    const QVariantMap written = PropertyList::read(path("lineInfo.plist")).value_or(QVariantMap());
+    EXPECT_EQ(written.value("terrainFactor"), QStringLiteral("120.000000"));
+    EXPECT_EQ(written.value("lineWidth"), QStringLiteral("5.000000"));
+    EXPECT_FALSE(written.contains("points"));
+    EXPECT_FALSE(written.contains("answerUnits"));
+
+    view.getInfo().setLowLightColour(Qt::white);
+    view.getInfo().setHighLightColour(Qt::white);
+    view.getInfo().setLineWidth(9);
+    view.getInfo().setTerrainFactor(100);
+    EXPECT_TRUE(logged([&] { view.loadLineInfo(dir.path()); }).isEmpty());
+    expectColour(view.getLowLightColour(), 0.25f, 0.5f, 0.75f, 0.85f);
+    expectColour(view.getHighLightColour(), 1, 0.1f, 0, 0.5f);
+    EXPECT_EQ(view.getInfo().getTerrainFactor(), 120);
+    EXPECT_EQ(view.getLineWidth(), 9);
+
+    store(path("lineInfo.plist"), "<plist version=\"1.0\"><dict>"
+                                  "<key>terrainFactor</key><string>nan</string></dict></plist>");
+    view.loadLineInfo(dir.path());
+    EXPECT_EQ(view.getInfo().getTerrainFactor(), 0);
+    expectColour(view.getLowLightColour(), 0, 0, 0, 0);
+
+    store(path("lineInfo.plist"), "<plist");
+    view.getInfo().setTerrainFactor(100);
+    EXPECT_EQ(logged([&] { view.loadLineInfo(dir.path()); }), QStringList{"stats is nil"});
+    EXPECT_EQ(logged([&] { view.loadLineInfo(path("nowhere")); }), QStringList{"stats is nil"});
+    EXPECT_EQ(view.getInfo().getTerrainFactor(), 100);
+}
+
+namespace {
+
+// Every element's path from the root ("wandrel/route/point/x") and its text
+// without the line feeds around it; empty when the text is not
+// well-formed XML.
+std::vector<std::pair<QString, QString>> elements(const QByteArray& xml) {
+    std::vector<std::pair<QString, QString>> found;
+    QXmlStreamReader reader(xml);
+    QStringList open;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement()) {
+            open << reader.name().toString();
+            found.emplace_back(open.join(u'/'), QString());
+        } else if (reader.isCharacters() && !found.empty()) {
+            found.back().second += reader.text().toString().trimmed();
+        } else if (reader.isEndElement()) {
+            open.removeLast();
+        }
+    }
+    if (reader.hasError())
+        found.clear();
+    return found;
+}
+
+QString textOf(const std::vector<std::pair<QString, QString>>& found, const QString& path) {
+    for (const auto& [where, text] : found)
+        if (where == path)
+            return text;
+    return QStringLiteral("(missing)");
+}
+
+} // namespace
+
+TEST_F(RouteFiles, RouteFolderIsWellFormedXmlBesideTheLineInfo) {
+    const QString folder = path("Wälk & Run.route");
+    view.writeToFile(folder, {15, 15}, {115.5, 15}, QStringLiteral("2"), QStringLiteral("a<b & c>"),
+                     QStringLiteral("Miles"), 300.4f, 200.6f);
+    const QByteArray xml = contents(QDir(folder).filePath("route.xml"));
+    EXPECT_TRUE(xml.endsWith("</distances>\n</route></wandrel>\n"));
+    const auto found = elements(xml);
+    ASSERT_FALSE(found.empty()) << xml.constData();
+    QStringList kinds;
+    for (const auto& [where, text] : found)
+        if (where == u"wandrel/route/point/iswaypoint")
+            kinds << text;
+    EXPECT_EQ(kinds, (QStringList{"YES", "NO", "DISTANCE"}));
+    EXPECT_EQ(textOf(found, "wandrel/route/point/x"), "12.5");
+    EXPECT_EQ(textOf(found, "wandrel/route/distances/thisEndX"), "15.000000");
+    EXPECT_EQ(textOf(found, "wandrel/route/distances/thatEndX"), "115.500000");
+    EXPECT_EQ(textOf(found, "wandrel/route/distances/scaleUnits"), "a<b & c>");
+    EXPECT_EQ(textOf(found, "wandrel/route/distances/numberOfUnits"), "2");
+    EXPECT_EQ(textOf(found, "wandrel/route/distances/windowX"), "300");
+    EXPECT_EQ(textOf(found, "wandrel/route/distances/windowY"), "201");
+    const auto info = PropertyList::read(QDir(folder).filePath("lineInfo.plist"));
+    ASSERT_TRUE(info.has_value());
+    EXPECT_EQ(info->value("terrainFactor"), QStringLiteral("120.000000"));
+}
+
+// A file-size limit makes writes fail part-way even for root, for whom
+// permissions would not.
+TEST_F(RouteFiles, FailedWritesLeaveTheOldFiles) {
+    store(path("plain"), "a file, not a folder");
+    const QStringList lines = logged([&] {
+        view.writeToFileAsFragment(path("plain/walk.plist"));
+        view.writeToFile(path("plain/Walk.route"), {}, {}, {}, {}, {}, 0, 0);
+    });
+    EXPECT_TRUE(
+        lines.contains("Unsuccessful saving route to " + path("plain/Walk.route/route.xml")))
+        << lines.join(u'\n').toStdString();
+    EXPECT_EQ(contents(path("plain")), "a file, not a folder");
+
+    const QString folder = path("Walk.route");
+    view.writeToFileAsFragment(path("walk.plist"));
+    view.writeToFile(folder, {}, {}, {}, {}, {}, 0, 0);
+    const QByteArray fragment = contents(path("walk.plist"));
+    const QByteArray xml = contents(QDir(folder).filePath("route.xml"));
+    for (int i = 0; i < 3000; ++i)
+        view.getPointDataSource().add(float(i), 1, MyPoint::Regular);
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = std::max<rlim_t>(fragment.size(), xml.size()) + 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    logged([&] {
+        view.writeToFileAsFragment(path("walk.plist"));
+        view.writeToFile(folder, {}, {}, {}, {}, {}, 0, 0);
+    });
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_EQ(contents(path("walk.plist")).size(), fragment.size());
+    EXPECT_EQ(contents(path("walk.plist")), fragment);
+    EXPECT_EQ(contents(QDir(folder).filePath("route.xml")), xml);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), (QStringList{"lineInfo.plist", "route.xml"}));
+}
