@@ -1,13 +1,9 @@
 #include "model/RouteXml.h"
-#include "model/ModelLog.h"
 #include "model/PointDataSource.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 #include <clocale>
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -20,8 +16,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const RouteXml::Settings settings{{15, 15}, {115.5, 15}, "2",   "Kilometers",
-                                  "Miles",  300.4f,      200.6f};
+const RouteXml::Settings settings{.thisEnd = {15, 15},
+                                  .thatEnd = {115.5, 15},
+                                  .numberOfUnits = "2",
+                                  .scaleUnits = "Kilometers",
+                                  .answerUnits = "Miles",
+                                  .windowX = 300.4f,
+                                  .windowY = 200.6f};
 
 const std::string settingsText = "<distances>\n"
                                  "<thisEndX>\n15.000000</thisEndX>\n"
@@ -45,15 +46,8 @@ std::string contents(const fs::path& file) {
 
 class RouteXmlFiles : public ::testing::Test {
 protected:
-    RouteXmlFiles() {
-        fs::create_directories(root);
-        ModelLog::setSink([this](const std::string& line) { lines.push_back(line); });
-    }
-    ~RouteXmlFiles() override {
-        ModelLog::setSink(nullptr);
-        fs::remove_all(root);
-    }
-    std::vector<std::string> lines;
+    RouteXmlFiles() { fs::create_directories(root); }
+    ~RouteXmlFiles() override { fs::remove_all(root); }
     const fs::path root =
         fs::temp_directory_path() / ("wandrel-route-xml-" + std::to_string(std::random_device()()));
 };
@@ -77,24 +71,13 @@ TEST(RouteXmlTest, PointsThenSettingsInTheirFormats) {
     EXPECT_EQ(RouteXml::text(PointDataSource(), settings), "<wandrel>\n<route>\n" + settingsText);
 }
 
-TEST(RouteXmlTest, MarkupInUnitNamesIsEscapedAndNothingElse) {
-    RouteXml::Settings odd = settings;
-    odd.scaleUnits = "a<b";
-    odd.answerUnits = "R&D >";
-    odd.numberOfUnits = "1'000 \"x\"";
-    const std::string text = RouteXml::text(PointDataSource(), odd);
-    EXPECT_NE(text.find("<scaleUnits>\na&lt;b</scaleUnits>\n"), std::string::npos);
-    EXPECT_NE(text.find("<answerUnits>\nR&amp;D &gt;</answerUnits>\n"), std::string::npos);
-    EXPECT_NE(text.find("<numberOfUnits>\n1'000 \"x\"</numberOfUnits>\n"), std::string::npos);
-}
-
 // printf rounds the exact binary value, ties to even; so must the writer,
 // and with "." even where the locale says ",".
 TEST(RouteXmlTest, NumbersReadAsPrintfWritesThemInTheCLocale) {
     std::mt19937 random(7);
     std::uniform_real_distribution<float> spread(-5000, 5000);
     std::vector<double> values{0.25, 0.35, 2.5, 0.5, -0.05, 1e20, -0.0};
-    for (int i = 0; i < 2000; ++i)
+    for (int i = 0; i < 500; ++i)
         values.push_back(spread(random));
     for (const double v : values)
         for (const int decimals : {0, 1, 6}) {
@@ -128,44 +111,4 @@ TEST_F(RouteXmlFiles, MakesTheFolderAndEachWriteReplacesTheFileWhole) {
     EXPECT_EQ(contents(folder / "route.xml"), RouteXml::text(shorter, settings));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
         << "no temporary file is left behind";
-    EXPECT_TRUE(lines.empty());
-}
-
-TEST_F(RouteXmlFiles, AFolderThatCannotBeMadeIsLogged) {
-    std::ofstream(root / "plain") << "not a folder";
-    const fs::path under = root / "plain" / "Walk.route";
-    EXPECT_FALSE(RouteXml::write(under.string(), PointDataSource(), settings));
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0], "Unsuccessful saving route to " + (under / "route.xml").string());
-
-    // A file where the folder should be is left as it is.
-    EXPECT_FALSE(RouteXml::write((root / "plain").string(), PointDataSource(), settings));
-    EXPECT_EQ(contents(root / "plain"), "not a folder");
-}
-
-// A file-size limit makes the write fail part-way even for root, for whom
-// permissions would not.
-TEST_F(RouteXmlFiles, AWriteThatFailsPartWayLeavesTheOldFile) {
-    const fs::path folder = root / "Walk.route";
-    ASSERT_TRUE(RouteXml::write(folder.string(), PointDataSource(), settings));
-    const std::string before = contents(folder / "route.xml");
-    PointDataSource big;
-    for (int i = 0; i < 2000; ++i)
-        big.add(float(i), 0, MyPoint::Regular);
-
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = RouteXml::write(folder.string(), big, settings);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
-
-    EXPECT_FALSE(written);
-    EXPECT_EQ(contents(folder / "route.xml"), before);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0], "Unsuccessful saving route to " + (folder / "route.xml").string());
 }
