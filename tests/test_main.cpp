@@ -1,3 +1,5 @@
+#include "DefaultsSandbox.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -10,6 +12,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
+    // No test reads or writes the user's own preferences.
+    const TemporaryDefaults store;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -2,11 +2,15 @@
 // in one place, and the controls to the controller's operations.
 #include "app/FatController.h"
 
+#include "app/AcetateController.h"
 #include "app/MarkerCommands.h"
+#include "app/Preferences.h"
+#include "app/ToolbarItems.h"
 #include "app/UnitsTab.h"
 #include "app/WaypointDetails.h"
 #include "app/WindowDesigns.h"
 #include "labels/WandrelLabel.h"
+#include "platform/Defaults.h"
 #include "platform/PopUpTitles.h"
 #include "platform/UiText.h"
 #include "scale/SwinginSlider.h"
@@ -30,11 +34,14 @@ FatController::FatController(WindowDesigns& d, UnitDataSource& units)
     connectInspector();
     keepFirstSetInStep();
     unitsTab = std::make_unique<UnitsTab>(designs, units);
+    acetate = std::make_unique<AcetateController>(designs, *this);
+    toolbarItems = std::make_unique<ToolbarItems>(designs, *this, *acetate);
 }
 
 // The views outlive the controller inside the window; they must not call back.
 FatController::~FatController() {
     wandrelMainView->setController(nullptr);
+    wandrelMainView->setInfosController(nullptr);
     scaleSlider->setClient(nullptr);
 }
 
@@ -159,11 +166,9 @@ void FatController::updates() {
     QDesktopServices::openUrl(QUrl(wandrelTr("https://wandrel.app/updates/")));
 }
 
-// The route's inspector reaches the controller and the registry through the
-// view; its menu item and the zoom window come with the acetate's designs.
+// The route inspector's menu item and the zoom window come with the
+// acetate's designs.
 void FatController::connectInspector() {
-    wandrelMainView->setInfosController(this);
-    wandrelMainView->setUnitDataSource(&unitDataSource);
     wandrelMainView->setZoomWindow(designs.zoomWindow);
     wandrelMainView->setZoomSlider(designs.zoom.zoomSlider);
     designs.acetate.showInfoMenuItem->setEnabled(true);

@@ -12,17 +12,22 @@
 
 #include <memory>
 
+class AcetateController;
 class ColourWell;
+class Defaults;
 class MarkerCommands;
+class Preferences;
 class MyPoint;
 class QAbstractSlider;
 class QAction;
 class QComboBox;
 class QDialog;
+class QImage;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
 class SwinginSlider;
+class ToolbarItems;
 class UnitDataSource;
 class UnitsTab;
 class WandrelTracingView;
@@ -41,7 +46,11 @@ public:
     FatController(WindowDesigns& designs, UnitDataSource& units);
     ~FatController() override;
 
+    // Start-up: restores the preferences and wires the window together.
     void awakeFromNib();
+    // Shutdown: writes every preference and the user's units.
+    void applicationWillTerminate();
+    bool isShowingInfoAtStartup() const;
 
     // Conversions and figures.
     float convertUsingScale(float pixels) const override;
@@ -116,6 +125,26 @@ public:
     void showPointInspector(MyPoint* point);
     void finishEditingPointDetails();
 
+    // The acetate, its picture and the route's statistics, carried by a
+    // collaborator.
+    void makeWindowTransparent();
+    // `view` is always the acetate's picture.
+    void setImageForSnapshotView(QWidget* view, const QString& file, const QString& folder);
+    void closeAcetateWindow();
+    static QImage resizeImage(const QImage& image, float maxDimension);
+    void saveRouteStats(const QString& folder) const;
+    void showConfigurationChangeWarning();
+    void showSaveAsSheet();
+    // A file handed over by the system is taken and left alone.
+    bool openFile(const QString& /*path*/) { return true; }
+    AcetateController& getAcetate() const { return *acetate; }
+
+    // The two toolbars; their item table is in ToolbarItems.
+    void createToolbars();
+    void customiseToolbar();
+    void switchPrefsTab(int tag);
+    ToolbarItems& getToolbarItems() const { return *toolbarItems; }
+
     // Small window commands.
     void showInformation();
     void closeTheAboutWindow();
@@ -124,6 +153,10 @@ public:
     void updates();
 
 private:
+    void restorePreferences();
+    void wireTracingView();
+    void fillUnitPopUps();
+    void finishStartup();
     void connectOutlets(WindowDesigns& designs);
     void connectControls();
     void keepFirstSetInStep();
@@ -139,6 +172,8 @@ private:
     WindowDesigns& designs;
     UnitDataSource& unitDataSource;
     std::unique_ptr<UnitsTab> unitsTab;
+    std::unique_ptr<Defaults> defaults;
+    std::unique_ptr<Preferences> preferences;
 
     QMainWindow* wandrelMainWindow = nullptr;
     WandrelTracingView* wandrelMainView = nullptr;
@@ -170,4 +205,7 @@ private:
     QString routeFolder;
     std::unique_ptr<MarkerCommands> markerCommands;
     std::unique_ptr<WaypointDetails> waypointDetails;
+    // After the collaborators its items act on, so it goes first.
+    std::unique_ptr<AcetateController> acetate;
+    std::unique_ptr<ToolbarItems> toolbarItems;
 };

@@ -2,7 +2,10 @@
 // acetate; the application has exactly one tracing view.
 #include "app/FatController.h"
 
+#include "app/AcetateController.h"
 #include "app/MarkerCommands.h"
+#include "app/ResizeImage.h"
+#include "app/ToolbarItems.h"
 #include "app/WaypointDetails.h"
 #include "app/WindowDesigns.h"
 #include "platform/Log.h"
@@ -82,8 +85,9 @@ bool FatController::allTracingViewsFinished() {
     return wandrelMainView->isFinished();
 }
 
-// The acetate has no picture under the route yet.
-void FatController::clearImageView(QObject* /*sender*/) {}
+void FatController::clearImageView(QObject* sender) {
+    acetate->clearImageView(sender);
+}
 
 void FatController::clearFileName() {}
 
@@ -96,7 +100,6 @@ void FatController::invalidateCursorRectsForTracingView() {
 void FatController::connectRouteCommands() {
     auto& menu = designs.acetate;
     dragmodeMenuItem = menu.dragmodeMenuItem;
-    wandrelMainView->setController(this);
     wandrelMainView->setDragmodeMenuItem(menu.dragmodeMenuItem);
     wandrelMainView->setShadeAreaButton(menu.shadeAreaMenuItem);
     wandrelMainView->setTerrainSlider(designs.preferences.terrainSlider);
@@ -151,4 +154,47 @@ void FatController::showPointInspector(MyPoint* point) {
 
 void FatController::finishEditingPointDetails() {
     waypointDetails->finishEditingPointDetails();
+}
+
+void FatController::makeWindowTransparent() {
+    acetate->makeWindowTransparent();
+}
+
+void FatController::setImageForSnapshotView(QWidget* /*view*/, const QString& file,
+                                            const QString& folder) {
+    acetate->setImageForSnapshotView(file, folder);
+}
+
+void FatController::closeAcetateWindow() {
+    acetate->closeAcetateWindow();
+}
+
+QImage FatController::resizeImage(const QImage& image, float maxDimension) {
+    return ::resizeImage(image, maxDimension);
+}
+
+void FatController::saveRouteStats(const QString& folder) const {
+    acetate->saveRouteStats(folder);
+}
+
+void FatController::showConfigurationChangeWarning() {
+    acetate->showConfigurationChangeWarning();
+}
+
+void FatController::showSaveAsSheet() {
+    acetate->showSaveAsSheet();
+}
+
+// Before the preferences are restored there is no store to keep the
+// toolbars' configuration in; called again, the toolbars reload from it.
+void FatController::createToolbars() {
+    toolbarItems->createToolbars(defaults.get());
+}
+
+void FatController::customiseToolbar() {
+    toolbarItems->customiseToolbar();
+}
+
+void FatController::switchPrefsTab(int tag) {
+    toolbarItems->switchPrefsTab(tag);
 }

@@ -1,26 +1,108 @@
-// Start-up: the caption, the unit pop-ups and the first figures.
+// Start-up and shutdown: the preferences, the wiring of the window and the
+// first figures.
 #include "app/FatController.h"
 
+#include "app/Preferences.h"
+#include "app/WindowDesigns.h"
 #include "labels/WandrelLabel.h"
+#include "platform/Defaults.h"
 #include "platform/StringTables.h"
 #include "scale/SwinginSlider.h"
 #include "tracing/WandrelTracingView.h"
 #include "units/UnitDataSource.h"
 
 #include <QComboBox>
+#include <QMainWindow>
+
+namespace {
+
+Preferences::Controls preferenceControls(WindowDesigns& d) {
+    Preferences::Controls c;
+    c.includeJournalForWeb = d.preferences.includeJournalForWeb;
+    c.includeDistancesForWeb = d.preferences.includeDistancesForWeb;
+    c.resizeImagesForWeb = d.preferences.resizeImagesForWeb;
+    c.mainWindowColour = d.preferences.mainWindowColour;
+    c.scaleSlider = d.acetate.scaleSlider;
+    c.numberOfUnits = d.preferences.numberOfUnits;
+    c.numberOfUnits2 = d.unitViews.numberOfUnits2;
+    c.scaleUnits = d.preferences.scaleUnits;
+    c.scaleUnits2 = d.unitViews.scaleUnits2;
+    c.answerUnits = d.preferences.answerUnits;
+    c.answerUnits2 = d.unitViews.answerUnits2;
+    c.showAtStartupButton = d.information.wandrelShowAtStartupButton;
+    c.webImageSize = {d.preferences.webImageSize0, d.preferences.webImageSize1,
+                      d.preferences.webImageSize2};
+    c.tracingView = d.acetate.wandrelMainView;
+    return c;
+}
+
+} // namespace
 
 void FatController::awakeFromNib() {
-    // The bar's designed place: bottom left, above the caption.
-    scaleSlider->setFrameOrigin(QPointF(40, 40));
+    wandrelMainWindow->setWindowFlag(Qt::NoDropShadowWindowHint);
+    defaults = std::make_unique<Defaults>();
+    preferences = std::make_unique<Preferences>(*defaults, preferenceControls(designs));
+    restorePreferences();
+    wireTracingView();
+    wandrelMainWindow->setMouseTracking(true);
+    preferences->restoreShowAtStartup();
+    preferences->restoreWaypointAlert();
+    preferences->restoreWebImageSize();
     createScaleText();
+    setRemoveMarkerMenuItem(false);
+    fillUnitPopUps();
+    switchPreset();
+    unitsHaveChanged(this);
+    finishStartup();
+}
+
+void FatController::restorePreferences() {
+    preferences->restoreWebChecks();
+    preferences->restoreTint();
+    // The bar's designed place, bottom left above the caption, unless the
+    // user left it elsewhere.
+    scaleSlider->setFrameOrigin(QPointF(40, 40));
+    preferences->restoreScaleBar();
+    preferences->restoreUnits();
+    routeFolder = preferences->routeFolder();
+}
+
+void FatController::wireTracingView() {
+    wandrelMainView->setController(this);
+    wandrelMainView->setUnitDataSource(&unitDataSource);
+    wandrelMainView->setInfosController(this);
+}
+
+// A stored unit, a custom one too, is selected again once the pop-ups list
+// it; before they are filled only the designed titles can take it.
+void FatController::fillUnitPopUps() {
     unitDataSource.populatePopUpButton(scaleUnits2, false);
     unitDataSource.populatePopUpButton(answerUnits2, false);
     unitDataSource.populatePopUpButton(areaUnits, true);
     // The first set lists the same units so that it can mirror the second.
     unitDataSource.populatePopUpButton(scaleUnits, false);
     unitDataSource.populatePopUpButton(answerUnits, false);
-    switchPreset();
-    unitsHaveChanged(this);
+    preferences->restoreUnits();
+}
+
+void FatController::finishStartup() {
+    if (!(wandrelMainWindow->windowState() & Qt::WindowMaximized))
+        wandrelMainWindow->setWindowState(wandrelMainWindow->windowState() | Qt::WindowMaximized);
+    preferencesWindow->setWindowFlag(Qt::WindowStaysOnTopHint);
+    // The sheet needs its window on screen first.
+    if (preferences->showInfoAtStartup())
+        QMetaObject::invokeMethod(this, &FatController::showInformation, Qt::QueuedConnection);
+}
+
+bool FatController::isShowingInfoAtStartup() const {
+    return preferences && preferences->showInfoAtStartup();
+}
+
+void FatController::applicationWillTerminate() {
+    if (!preferences)
+        return;
+    preferences->save(routeFolder);
+    unitDataSource.saveCustomUnits();
 }
 
 void FatController::createScaleText() {

@@ -26,8 +26,4 @@ UnitEditor::Outlets outletsOf(WindowDesigns& d) {
 } // namespace
 
 UnitsTab::UnitsTab(WindowDesigns& designs, UnitDataSource& units)
-    : editor(units, outletsOf(designs)) {
-    // Until shutdown has a home of its own, quitting is when units are kept.
-    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
-            [&units] { units.saveCustomUnits(); });
-}
+    : editor(units, outletsOf(designs)) {}

@@ -8,7 +8,7 @@ class UnitDataSource;
 class WindowDesigns;
 
 // The preferences window's "Units" tab and the unit sheet, wired to the
-// registry; the user's units are stored when the application quits.
+// registry.
 class UnitsTab : public QObject {
     Q_OBJECT
 public:

@@ -13,8 +13,10 @@ Window* load(Design& design, QWidget* owner, Qt::WindowFlags flags) {
 
 WindowDesigns::WindowDesigns(QMainWindow& window) : acetateWindow(window) {
     acetate.setupUi(&window);
+    // The unit views are lent to the main toolbar as its items; this is
+    // where they wait, unseen, while the toolbar does not show them.
     unitViewsWidget = load<QWidget>(unitViews, &window, {});
-    acetate.unitToolBar->addWidget(unitViewsWidget);
+    unitViewsWidget->hide();
     preferencesWindow = load<QWidget>(preferences, &window, Qt::Tool);
     informationWindow = load<QDialog>(information, &window, Qt::Sheet);
     distanceMarkerDialog = load<QDialog>(distanceMarkers, &window, Qt::Sheet);
@@ -24,4 +26,5 @@ WindowDesigns::WindowDesigns(QMainWindow& window) : acetateWindow(window) {
     zoomWindow = load<QWidget>(zoom, &window, Qt::Tool);
     for (QDialog* sheet : {informationWindow, distanceMarkerDialog, unitEditSheet, saveSheet})
         sheet->setWindowModality(Qt::WindowModal);
+    QObject::connect(save.saveButtons, &QDialogButtonBox::accepted, saveSheet, &QDialog::accept);
 }

@@ -31,6 +31,7 @@ public:
     Ui::SaveSheet save;
     Ui::ZoomWindow zoom;
 
+    // Home of the three unit views while the main toolbar does not show them.
     QWidget* unitViewsWidget;
     QWidget* preferencesWindow;
     QDialog* informationWindow;

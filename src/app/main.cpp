@@ -1,4 +1,5 @@
 #include "app/AcetateWindow.h"
+#include "app/AppDelegate.h"
 #include "platform/StringTables.h"
 
 #include <QApplication>
@@ -9,6 +10,8 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Wandrel"));
     StringTables::installTranslations(app);
     AcetateWindow window;
+    AppDelegate delegate(window);
     window.show();
+    delegate.applicationDidFinishLaunching();
     return QApplication::exec();
 }

@@ -42,6 +42,32 @@ void Defaults::setBool(const QString& key, bool value) {
     settings.setValue(key, value ? QStringLiteral("YES") : QStringLiteral("NO"));
 }
 
+void Defaults::setColour(const QString& prefix, const QColor& colour) {
+    const QColor rgb = colour.toRgb();
+    setFloat(prefix + u'R', static_cast<float>(rgb.redF()));
+    setFloat(prefix + u'G', static_cast<float>(rgb.greenF()));
+    setFloat(prefix + u'B', static_cast<float>(rgb.blueF()));
+    setFloat(prefix + u'A', static_cast<float>(rgb.alphaF()));
+}
+
+QColor Defaults::colourForKey(const QString& prefix) const {
+    const auto part = [this, &prefix](char16_t c) {
+        const float v = floatForKey(prefix + c);
+        return v > 0 ? (v < 1 ? v : 1.0f) : 0.0f; // NaN reads 0 too
+    };
+    return QColor::fromRgbF(part(u'R'), part(u'G'), part(u'B'), part(u'A'));
+}
+
+std::optional<QStringList> Defaults::stringListForKey(const QString& key) const {
+    if (!settings.contains(key))
+        return std::nullopt;
+    return settings.value(key).toStringList();
+}
+
+void Defaults::setStringList(const QString& key, const QStringList& value) {
+    settings.setValue(key, value);
+}
+
 bool Defaults::hasKey(const QString& key) const {
     return settings.contains(key);
 }

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QColor>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 // The per-user defaults store: an INI file through QSettings. Booleans are
 // the strings "YES" and "NO"; floats are written with the fewest "." digits
@@ -25,6 +29,14 @@ public:
     // True only for the stored string "YES".
     bool boolForKey(const QString& key) const;
     void setBool(const QString& key, bool value);
+    // nullopt when the key is missing; a stored empty list reads back empty.
+    std::optional<QStringList> stringListForKey(const QString& key) const;
+    void setStringList(const QString& key, const QStringList& value);
+
+    // A colour as four floats under the prefix followed by R, G, B and A,
+    // each 0 to 1; components read as floats do, clamped to 0..1.
+    void setColour(const QString& prefix, const QColor& colour);
+    QColor colourForKey(const QString& prefix) const;
 
     bool hasKey(const QString& key) const;
     void remove(const QString& key);

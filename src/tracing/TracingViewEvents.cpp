@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainterPath>
 
+#include <utility>
+
 namespace {
 
 // The key a user holds for a secondary click with a one-button mouse;
@@ -46,6 +48,11 @@ void WandrelTracingView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void WandrelTracingView::press(QMouseEvent& event, int clickCount) {
+    if (activatesWindow()) {
+        swallowingPress = true;
+        event.accept();
+        return;
+    }
     lastPointerPosition = event.position();
     const TracingEvent e = tracingEvent(event, clickCount);
     bool handled = false;
@@ -56,7 +63,34 @@ void WandrelTracingView::press(QMouseEvent& event, int clickCount) {
     event.setAccepted(handled);
 }
 
+// Pressed while another window is active, or at once after the press made
+// this one active: either way the press was meant for the window, not for
+// the route. A window activated from the keyboard sees the pointer move
+// before any click, which disarms the check.
+bool WandrelTracingView::activatesWindow() {
+    const bool justActivated =
+        activatedUnderPointer && activatedAt.isValid() && activatedAt.elapsed() < 400;
+    activatedUnderPointer = false;
+    if (window()->isActiveWindow())
+        return justActivated;
+    // This press is the activating one; the activation it brings is not.
+    activationClaimed = true;
+    window()->activateWindow();
+    return true;
+}
+
+void WandrelTracingView::windowActivated(QWindow* focused) {
+    if (!focused || focused != window()->windowHandle())
+        return;
+    if (std::exchange(activationClaimed, false) || !underMouse())
+        return;
+    activatedUnderPointer = true;
+    activatedAt.start();
+}
+
 void WandrelTracingView::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() == Qt::NoButton)
+        activatedUnderPointer = false;
     setCursor(cursorRects.cursorAt(toView(event->position())));
     const TracingEvent e = tracingEvent(*event, 0);
     if (event->buttons().testFlag(Qt::LeftButton)) {
@@ -70,6 +104,11 @@ void WandrelTracingView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void WandrelTracingView::mouseReleaseEvent(QMouseEvent* event) {
+    if (swallowingPress) {
+        swallowingPress = false;
+        event->accept();
+        return;
+    }
     if (event->button() != Qt::LeftButton) {
         event->ignore();
         return;

@@ -3,12 +3,15 @@
 
 #include "inspector/WandrelRouteInfoInspector.h"
 #include "platform/Defaults.h"
+#include "platform/PreferenceKeys.h"
 #include "platform/StringTables.h"
 #include "tracing/RoutePainter.h"
 #include "tracing/TracingViewClient.h"
 
 #include <QAbstractSlider>
 #include <QAction>
+#include <QGuiApplication>
+#include <QWindow>
 #include <QMenu>
 #include <QPainter>
 #include <QResizeEvent>
@@ -19,14 +22,6 @@ namespace {
 
 QString wandrelText(const char* key) {
     return StringTables::translate("Wandrel", key);
-}
-
-void writeColour(Defaults& defaults, const QString& prefix, const QColor& colour) {
-    const QColor rgb = colour.toRgb();
-    defaults.setFloat(prefix + u'R', static_cast<float>(rgb.redF()));
-    defaults.setFloat(prefix + u'G', static_cast<float>(rgb.greenF()));
-    defaults.setFloat(prefix + u'B', static_cast<float>(rgb.blueF()));
-    defaults.setFloat(prefix + u'A', static_cast<float>(rgb.alphaF()));
 }
 
 // The slider at rest (100 and below) leaves lengths as they are; above it
@@ -57,6 +52,7 @@ WandrelTracingView::WandrelTracingView(QWidget* parent)
 
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &WandrelTracingView::windowActivated);
     // Secondary presses are handled as presses; no separate menu event.
     setContextMenuPolicy(Qt::PreventContextMenu);
 }
@@ -192,9 +188,9 @@ std::string WandrelTracingView::translate(const char* key) const {
 }
 
 void WandrelTracingView::saveDefaults(Defaults& defaults) const {
-    writeColour(defaults, QStringLiteral("WandrelLowLightColour"), info->getLowLightColour());
-    writeColour(defaults, QStringLiteral("WandrelHighLightColour"), info->getHighLightColour());
-    defaults.setFloat(QStringLiteral("WandrelLineWidthSliderVaule"), info->getLineWidth());
+    defaults.setColour(PreferenceKeys::lowLightColour, info->getLowLightColour());
+    defaults.setColour(PreferenceKeys::highLightColour, info->getHighLightColour());
+    defaults.setFloat(PreferenceKeys::lineWidth, info->getLineWidth());
 }
 
 RouteScene WandrelTracingView::scene() const {

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCursor>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QPointer>
 #include <QString>
@@ -25,6 +26,7 @@ class TableView;
 class TracingViewClient;
 class UnitDataSource;
 class WandrelRouteInfoInspector;
+class QWindow;
 struct RouteScene;
 
 // The view over the acetate in which the one route is traced, edited and
@@ -232,6 +234,10 @@ private:
     void bringWindowToFront();
     void touch() { lastClicked = QDateTime::currentDateTime(); }
 
+    // A click that only brings the window forward is no click on the route.
+    bool activatesWindow();
+    void windowActivated(QWindow* focused);
+
     // Handlers; each answers false when the event is to be passed on.
     TracingEvent tracingEvent(const QMouseEvent& event, int clickCount);
     void press(QMouseEvent& event, int clickCount);
@@ -285,6 +291,12 @@ private:
     QDateTime lastClicked;
 
     CursorRegions cursorRects;
+    // Set when the window became active with the pointer over the view: the
+    // press that follows at once is the one that activated it.
+    bool activatedUnderPointer = false;
+    QElapsedTimer activatedAt;
+    bool swallowingPress = false;
+    bool activationClaimed = false;
     // Widget position of the previous event of a press, for its deltas.
     QPointF lastPointerPosition;
     // Height at which the child views were last placed; Qt does not report

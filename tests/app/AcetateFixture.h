@@ -6,6 +6,7 @@
 #include "scale/SwinginSlider.h"
 #include "tracing/WandrelTracingView.h"
 
+#include "DefaultsSandbox.h"
 #include "PopUpSteps.h"
 #include "QStringPrinter.h"
 
@@ -20,6 +21,9 @@ protected:
           view(designs.acetate.wandrelMainView) {
         window.resize(900, 640);
         window.show();
+        // Presses reach a route only in the active window.
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
     void typeNumber(const QString& text) {
@@ -49,6 +53,7 @@ protected:
     QString answer() const { return designs.unitViews.answer2->text(); }
     QString area() const { return designs.unitViews.areaAnswer->text(); }
 
+    TemporaryDefaults store; // before the window, which reads it
     AcetateWindow window;
     WindowDesigns& designs;
     FatController& controller;

@@ -248,7 +248,7 @@ TEST_F(UnitEditorTest, DeletingAsksFirstAndRefillsThePopUpsWhateverTheAnswer) {
 TEST_F(UnitEditorTest, UnitsKeptAtQuitComeBackAtTheNextStart) {
     addUnit("chains", "ch", "20.1168");
     addUnit("square chains", "sq ch", "20.1168", true);
-    QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit");
+    window->getController().applicationWillTerminate();
     window.reset();
     start();
     EXPECT_EQ(prefs().unitTableView->model()->rowCount(), 11);

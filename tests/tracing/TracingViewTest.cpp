@@ -66,6 +66,9 @@ protected:
         dragMode.setCheckable(true);
         view->setDragmodeMenuItem(&dragMode);
         backdrop.show();
+        // Presses reach a route only in the active window.
+        backdrop.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&backdrop));
     }
 
     PointDataSource& route() { return view->getPointDataSource(); }
@@ -263,6 +266,34 @@ TEST_F(Tracing, DoubleClickFinishesOnAWaypointContinueReopensClearAsksFirst) {
     view->clearPointsMenuItem();
     Alerts::reset();
     EXPECT_EQ(route().count(), 0);
+}
+
+} // namespace
+
+namespace {
+
+// The acetate floats over another application: the click that brings it
+// forward must not also trace.
+TEST_F(Tracing, AClickThatOnlyActivatesTheWindowPlacesNothing) {
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    click(10, 10);
+    EXPECT_EQ(route().count(), 0) << "pressed while another window was active";
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&backdrop));
+    click(10, 10);
+    EXPECT_EQ(route().count(), 1);
+
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    QTest::mouseMove(view, at(50, 50)); // the pointer rests over the acetate
+    backdrop.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&backdrop));
+    click(50, 50);
+    EXPECT_EQ(route().count(), 1) << "the press that activated the window";
+    click(50, 50);
+    EXPECT_EQ(route().count(), 2);
 }
 
 } // namespace

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/ToolbarItem.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+class ColourWell;
+class FatController;
+class QComboBox;
+class QDialog;
+class QLineEdit;
+class QMainWindow;
+class SnapshotView;
+class WandrelTracingView;
+class WindowDesigns;
+
+// The acetate itself: its tint, the picture under the route with the two
+// faces of the snapshot toolbar item, closing it, and the route's
+// statistics file.
+class AcetateController : public QObject {
+public:
+    AcetateController(WindowDesigns& designs, FatController& controller);
+
+    // Tints the window with the tint well's colour, never fainter than a
+    // trace of opacity, and brings it to the front.
+    void makeWindowTransparent();
+    // Shows the picture `file` in `folder` under the route, or none when
+    // there is no such picture.
+    void setImageForSnapshotView(const QString& file, const QString& folder);
+    // Removes the picture; a click on the item itself marks the route
+    // changed, the tracing view's reset does not.
+    void clearImageView(QObject* sender);
+    // The snapshot item of the main toolbar, once it is made.
+    void setSnapshotButton(ToolbarItem* item);
+    ToolbarItem* getSnapshotButton() const { return snapshotButton; }
+    // Clears the route and closes the acetate; where the application has no
+    // life without its window, this quits it too.
+    void closeAcetateWindow();
+    // "stats.plist" in `folder`: the route's length as shown and its unit.
+    void saveRouteStats(const QString& folder) const;
+    void showConfigurationChangeWarning();
+    void showSaveAsSheet();
+
+    // How closing the acetate quits the application.
+    void setQuit(std::function<void()> quitApplication) { quit = std::move(quitApplication); }
+
+private:
+    void showFace(bool imageFace);
+
+    FatController& controller;
+    QMainWindow& wandrelMainWindow;
+    WandrelTracingView* wandrelMainView;
+    ColourWell* mainWindowColour;
+    SnapshotView* snapshotView;
+    QLineEdit* answer;
+    QComboBox* answerUnits2;
+    QDialog* saveDialog;
+    QPointer<ToolbarItem> snapshotButton;
+    std::function<void()> quit;
+};

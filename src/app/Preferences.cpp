@@ -1,0 +1,179 @@
+#include "app/Preferences.h"
+
+#include "platform/ColourWell.h"
+#include "platform/Defaults.h"
+#include "platform/PopUpTitles.h"
+#include "platform/PreferenceKeys.h"
+#include "platform/StringTables.h"
+#include "scale/SwinginSlider.h"
+#include "tracing/WandrelTracingView.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLineEdit>
+
+namespace {
+
+QString yesNo(bool yes) {
+    return yes ? QStringLiteral("YES") : QStringLiteral("NO");
+}
+
+bool isOn(const QAbstractButton* box) {
+    return box && box->isChecked();
+}
+
+} // namespace
+
+QStringList Preferences::writtenKeys() {
+    return PreferenceKeys::colour(PreferenceKeys::mainWindowColour) +
+           QStringList{PreferenceKeys::scaleUnits, PreferenceKeys::numberOfUnits,
+                       PreferenceKeys::answerUnits} +
+           PreferenceKeys::colour(PreferenceKeys::lowLightColour) +
+           PreferenceKeys::colour(PreferenceKeys::highLightColour) +
+           QStringList{PreferenceKeys::lineWidth,
+                       PreferenceKeys::scaleThisEndX,
+                       PreferenceKeys::scaleThisEndY,
+                       PreferenceKeys::scaleThatEndX,
+                       PreferenceKeys::scaleThatEndY,
+                       PreferenceKeys::routeFolder,
+                       PreferenceKeys::showInfoAtStartup,
+                       PreferenceKeys::includeJournalForWeb,
+                       PreferenceKeys::includeDistancesForWeb,
+                       PreferenceKeys::resizeImagesForWeb,
+                       PreferenceKeys::dontShowWaypointAlert,
+                       PreferenceKeys::webImageSize};
+}
+
+Preferences::Preferences(Defaults& d, Controls controls) : defaults(d), c(std::move(controls)) {}
+
+// Only a stored "NO" turns a box off; anything else keeps its design.
+void Preferences::restoreWebChecks() {
+    const std::pair<const QString&, QAbstractButton*> checks[] = {
+        {PreferenceKeys::includeJournalForWeb, c.includeJournalForWeb},
+        {PreferenceKeys::includeDistancesForWeb, c.includeDistancesForWeb},
+        {PreferenceKeys::resizeImagesForWeb, c.resizeImagesForWeb},
+    };
+    for (const auto& [key, box] : checks)
+        if (box && defaults.stringForKey(key) == u"NO")
+            box->setChecked(false);
+}
+
+void Preferences::restoreTint() {
+    if (!c.mainWindowColour || !defaults.hasKey(PreferenceKeys::mainWindowColour + u'R'))
+        return;
+    c.mainWindowColour->setColor(defaults.colourForKey(PreferenceKeys::mainWindowColour));
+}
+
+void Preferences::restoreScaleBar() {
+    if (!c.scaleSlider || !defaults.hasKey(PreferenceKeys::scaleThisEndX))
+        return;
+    c.scaleSlider->moveThisEndToX(defaults.floatForKey(PreferenceKeys::scaleThisEndX),
+                                  defaults.floatForKey(PreferenceKeys::scaleThisEndY));
+    c.scaleSlider->moveThatEndToX(defaults.floatForKey(PreferenceKeys::scaleThatEndX),
+                                  defaults.floatForKey(PreferenceKeys::scaleThatEndY));
+    c.scaleSlider->resize();
+}
+
+void Preferences::restoreUnits() {
+    if (defaults.hasKey(PreferenceKeys::answerUnits)) {
+        PopUpTitles::select(c.answerUnits, defaults.stringForKey(PreferenceKeys::answerUnits));
+        PopUpTitles::select(c.answerUnits2, defaults.stringForKey(PreferenceKeys::answerUnits));
+    }
+    if (defaults.hasKey(PreferenceKeys::numberOfUnits))
+        for (QLineEdit* field : {c.numberOfUnits, c.numberOfUnits2})
+            if (field)
+                field->setText(defaults.stringForKey(PreferenceKeys::numberOfUnits));
+    if (defaults.hasKey(PreferenceKeys::scaleUnits)) {
+        PopUpTitles::select(c.scaleUnits, defaults.stringForKey(PreferenceKeys::scaleUnits));
+        PopUpTitles::select(c.scaleUnits2, defaults.stringForKey(PreferenceKeys::scaleUnits));
+    }
+}
+
+QString Preferences::routeFolder() const {
+    if (defaults.hasKey(PreferenceKeys::routeFolder))
+        return defaults.stringForKey(PreferenceKeys::routeFolder);
+    QString folder = StringTables::translate("Wandrel", "~/Documents");
+    if (folder.startsWith(u'~'))
+        folder.replace(0, 1, QDir::homePath());
+    return folder;
+}
+
+void Preferences::restoreShowAtStartup() {
+    if (c.showAtStartupButton && defaults.stringForKey(PreferenceKeys::showInfoAtStartup) == u"YES")
+        c.showAtStartupButton->setChecked(true);
+}
+
+void Preferences::restoreWaypointAlert() {
+    if (c.tracingView)
+        c.tracingView->DontShowWaypointAlert(
+            defaults.stringForKey(PreferenceKeys::dontShowWaypointAlert) == u"YES");
+}
+
+void Preferences::restoreWebImageSize() {
+    if (!defaults.hasKey(PreferenceKeys::webImageSize))
+        return;
+    const int row = defaults.stringForKey(PreferenceKeys::webImageSize).toInt();
+    if (row >= 0 && row < c.webImageSize.size())
+        c.webImageSize[row]->setChecked(true);
+}
+
+bool Preferences::showInfoAtStartup() const {
+    const QString stored = defaults.stringForKey(PreferenceKeys::showInfoAtStartup);
+    return stored.isNull() || stored == u"YES";
+}
+
+void Preferences::save(const QString& routeFolder) {
+    saveTint();
+    saveUnits();
+    if (c.tracingView)
+        c.tracingView->saveDefaults(defaults);
+    saveScaleBar();
+    defaults.setString(PreferenceKeys::routeFolder, routeFolder);
+    saveChecks();
+    if (c.tracingView)
+        defaults.setString(PreferenceKeys::dontShowWaypointAlert,
+                           yesNo(c.tracingView->DontShowWaypointAlertIsSet()));
+    saveWebImageSize();
+    defaults.sync();
+}
+
+// The well's colour, not the window's, which may have been made more opaque.
+void Preferences::saveTint() {
+    if (!c.mainWindowColour)
+        return;
+    defaults.setColour(PreferenceKeys::mainWindowColour, c.mainWindowColour->color());
+}
+
+void Preferences::saveUnits() {
+    defaults.setString(PreferenceKeys::scaleUnits, PopUpTitles::selected(c.scaleUnits));
+    defaults.setString(PreferenceKeys::numberOfUnits,
+                       c.numberOfUnits ? c.numberOfUnits->text() : QString());
+    defaults.setString(PreferenceKeys::answerUnits, PopUpTitles::selected(c.answerUnits));
+}
+
+void Preferences::saveScaleBar() {
+    if (!c.scaleSlider)
+        return;
+    const QPointF thisEnd = c.scaleSlider->getThisEnd();
+    const QPointF thatEnd = c.scaleSlider->getThatEnd();
+    defaults.setFloat(PreferenceKeys::scaleThisEndX, static_cast<float>(thisEnd.x()));
+    defaults.setFloat(PreferenceKeys::scaleThisEndY, static_cast<float>(thisEnd.y()));
+    defaults.setFloat(PreferenceKeys::scaleThatEndX, static_cast<float>(thatEnd.x()));
+    defaults.setFloat(PreferenceKeys::scaleThatEndY, static_cast<float>(thatEnd.y()));
+}
+
+void Preferences::saveChecks() {
+    defaults.setString(PreferenceKeys::showInfoAtStartup, yesNo(isOn(c.showAtStartupButton)));
+    defaults.setString(PreferenceKeys::includeJournalForWeb, yesNo(isOn(c.includeJournalForWeb)));
+    defaults.setString(PreferenceKeys::includeDistancesForWeb,
+                       yesNo(isOn(c.includeDistancesForWeb)));
+    defaults.setString(PreferenceKeys::resizeImagesForWeb, yesNo(isOn(c.resizeImagesForWeb)));
+}
+
+void Preferences::saveWebImageSize() {
+    int row = 0;
+    for (int i = 0; i < c.webImageSize.size(); ++i)
+        if (c.webImageSize[i]->isChecked())
+            row = i;
+    defaults.setString(PreferenceKeys::webImageSize, QString::number(row));
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+class ColourWell;
+class Defaults;
+class QAbstractButton;
+class QComboBox;
+class QLineEdit;
+class SwinginSlider;
+class WandrelTracingView;
+
+// The user's preferences: every key of the defaults store, what start-up
+// restores from it and what shutdown writes back. Keys are named here and
+// nowhere else.
+class Preferences {
+public:
+    // The controls the preferences live in. Any may be absent: its key is
+    // then neither read nor written.
+    struct Controls {
+        QAbstractButton* includeJournalForWeb = nullptr;
+        QAbstractButton* includeDistancesForWeb = nullptr;
+        QAbstractButton* resizeImagesForWeb = nullptr;
+        ColourWell* mainWindowColour = nullptr;
+        SwinginSlider* scaleSlider = nullptr;
+        QLineEdit* numberOfUnits = nullptr;
+        QLineEdit* numberOfUnits2 = nullptr;
+        QComboBox* scaleUnits = nullptr;
+        QComboBox* scaleUnits2 = nullptr;
+        QComboBox* answerUnits = nullptr;
+        QComboBox* answerUnits2 = nullptr;
+        QAbstractButton* showAtStartupButton = nullptr;
+        // The web image sizes, one radio button a row.
+        QList<QAbstractButton*> webImageSize;
+        WandrelTracingView* tracingView = nullptr;
+    };
+
+    // Every key shutdown writes, in the order it writes them.
+    static QStringList writtenKeys();
+
+    Preferences(Defaults& defaults, Controls controls);
+
+    void restoreWebChecks();
+    void restoreTint();
+    void restoreScaleBar();
+    // Selects the stored unit titles and sets the stored number; run again
+    // once the pop-ups are filled, so that any stored unit takes.
+    void restoreUnits();
+    // The stored folder, or the Documents folder in the user's home.
+    QString routeFolder() const;
+    void restoreShowAtStartup();
+    void restoreWaypointAlert();
+    void restoreWebImageSize();
+    // The information sheet is shown unless the user turned it off.
+    bool showInfoAtStartup() const;
+
+    // Writes every preference, then the store to disk.
+    void save(const QString& routeFolder);
+
+private:
+    void saveTint();
+    void saveUnits();
+    void saveScaleBar();
+    void saveChecks();
+    void saveWebImageSize();
+
+    Defaults& defaults;
+    Controls c;
+};

@@ -1,0 +1,252 @@
+#include "app/ToolbarItems.h"
+
+#include "app/AcetateController.h"
+#include "app/FatController.h"
+#include "app/WindowDesigns.h"
+#include "platform/Log.h"
+#include "platform/Resources.h"
+#include "platform/Toolbar.h"
+#include "platform/ToolbarItem.h"
+#include "scale/SwinginSlider.h"
+#include "tracing/WandrelTracingView.h"
+
+#include <QCoreApplication>
+#include <QTabBar>
+
+namespace {
+enum class Does { Nothing, ToggleScale, ShowInfo, ToggleDragmode, SwitchTab };
+enum class Shows { Image, ScaleUnits, AnswerUnits, AreaUnits };
+} // namespace
+
+struct ToolbarItems::Entry {
+    const char* identifier;
+    const char* label;
+    bool localised;
+    bool hasPaletteLabel;
+    Shows shows;
+    const char* image;
+    const char* missingImageLine;
+    Does does;
+    int tag;
+};
+
+namespace {
+
+using Entry = ToolbarItems::Entry;
+#define L(text) QT_TRANSLATE_NOOP("Wandrel", text)
+
+// Every item either toolbar can show. Items that would do nothing have no
+// action: the text label and image attachment would arm placing states that
+// place nothing, and the exports and the snapshot are not written.
+const Entry table[] = {
+    {"answerUnitItemIdentifier", L("Line distance"), true, true, Shows::AnswerUnits, nullptr,
+     nullptr, Does::Nothing, 0},
+    {"scaleUnitItemIdentifier", L("Scale distance"), true, true, Shows::ScaleUnits, nullptr,
+     nullptr, Does::Nothing, 0},
+    {"areaUnitItemIdentifier", "Enclosed area", false, true, Shows::AreaUnits, nullptr, nullptr,
+     Does::Nothing, 0},
+    {"snapshotItemIdentifier", L("Snapshot"), true, false, Shows::Image, "camera",
+     "Image contact not found.", Does::Nothing, 0},
+    {"exportJPEGItemIdentifier", L("Export JPEG"), true, false, Shows::Image, "export",
+     "Image contact not found.", Does::Nothing, 0},
+    {"zoomItemIdentifier", L("Zoom"), true, true, Shows::Image, "zoom", "Image zoom not found.",
+     Does::Nothing, 0},
+    {"scaleItemIdentifier", L("Hide Scale"), true, true, Shows::Image, "ShowHideScale",
+     "Image ShowHideScale not found.", Does::ToggleScale, 0},
+    {"infoItemIdentifier", L("Waypoint details"), true, true, Shows::Image, "info32",
+     "Image info not found.", Does::ShowInfo, 0},
+    {"journalItemIdentifier", L("Journal"), true, false, Shows::Image, "journal3",
+     "Image journal not found.", Does::Nothing, 0},
+    {"modifyItemIdentifier", L("Modify/Lock Points"), true, true, Shows::Image, "modify",
+     "Image modify not found.", Does::ToggleDragmode, 0},
+    {"textLabelItemIdentifier", L("Add Text Label"), true, true, Shows::Image, "AddTextLabel",
+     "Image AddTextLabel not found.", Does::Nothing, 0},
+    {"imageAttachmentItemIdentifier", L("Attach Image"), true, true, Shows::Image, "AttachImage",
+     "Image PictureAttachment not found.", Does::Nothing, 0},
+    {"exportEmailItemIdentifier", L("Export For Email"), true, false, Shows::Image,
+     "exportForEmail", "Image exportForEmail not found.", Does::Nothing, 0},
+    {"exportWebItemIdentifier", L("Export For Web"), true, false, Shows::Image, "ExportWeb",
+     "Image exportWeb not found.", Does::Nothing, 0},
+    {"generalItemIdentifier", L("General"), true, false, Shows::Image, "acetate",
+     "Image acetate not found.", Does::SwitchTab, 1},
+    {"exportingItemIdentifier", L("Exporting"), true, false, Shows::Image, "ExportWeb",
+     "Image acetate not found.", Does::SwitchTab, 2},
+    {"unitsItemIdentifier", L("Units"), true, false, Shows::Image, "units2",
+     "Image units not found.", Does::SwitchTab, 3},
+};
+#undef L
+
+const Entry* find(const QString& identifier) {
+    for (const Entry& entry : table)
+        if (identifier == QLatin1String(entry.identifier))
+            return &entry;
+    return nullptr;
+}
+
+QString labelOf(const Entry& entry) {
+    return entry.localised ? QCoreApplication::translate("Wandrel", entry.label)
+                           : QString::fromLatin1(entry.label);
+}
+
+} // namespace
+
+ToolbarItems::ToolbarItems(WindowDesigns& d, FatController& c, AcetateController& a)
+    : designs(d), controller(c), acetate(a),
+      wandrelPrefsTabView(d.preferences.wandrelPrefsTabView) {
+    connect(d.acetate.actionCustomiseToolbar, &QAction::triggered, this,
+            &ToolbarItems::customiseToolbar);
+}
+
+// The items hold actions on the controller, which goes first.
+ToolbarItems::~ToolbarItems() {
+    delete mainBar.data();
+    delete prefsBar.data();
+}
+
+void ToolbarItems::createToolbars(Defaults* store) {
+    if (!mainBar)
+        placeToolbars();
+    for (Toolbar* bar : {mainBar.data(), prefsBar.data()}) {
+        bar->setConfigurationStore(store);
+        bar->loadConfiguration();
+    }
+}
+
+void ToolbarItems::placeToolbars() {
+    mainBar = new Toolbar(mainToolbarIdentifier, *this); // owned by the acetate
+    mainBar->setAllowsUserCustomization(true);
+    designs.acetateWindow.addToolBar(Qt::TopToolBarArea, mainBar);
+
+    prefsBar = new Toolbar(prefsToolbarIdentifier, *this); // owned by the preferences window
+    designs.preferences.preferencesLayout->insertWidget(0, prefsBar);
+    prefsBar->setSelectedItemIdentifier(QStringLiteral("generalItemIdentifier"));
+    switchPrefsTab(1);
+    // The toolbar is the way between the tabs; it follows whatever shows one.
+    if (auto* tabBar =
+            wandrelPrefsTabView->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly))
+        tabBar->hide();
+    connect(wandrelPrefsTabView, &QTabWidget::currentChanged, this, [this](int index) {
+        static const char* const byTag[] = {"generalItemIdentifier", "exportingItemIdentifier",
+                                            "unitsItemIdentifier"};
+        const int tag = wandrelPrefsTabView->widget(index)->property("identifier").toInt();
+        if (tag >= 1 && tag <= 3)
+            prefsBar->setSelectedItemIdentifier(QLatin1String(byTag[tag - 1]));
+    });
+}
+
+void ToolbarItems::customiseToolbar() {
+    if (mainBar)
+        mainBar->runCustomizationPalette();
+}
+
+void ToolbarItems::switchPrefsTab(int tag) {
+    if (tag < 1 || tag > 3)
+        return;
+    for (int i = 0; i < wandrelPrefsTabView->count(); ++i)
+        if (wandrelPrefsTabView->widget(i)->property("identifier").toString() ==
+            QString::number(tag))
+            wandrelPrefsTabView->setCurrentIndex(i);
+}
+
+std::unique_ptr<ToolbarItem> ToolbarItems::itemForItemIdentifier(Toolbar& /*toolbar*/,
+                                                                 const QString& identifier,
+                                                                 bool willBeInserted) {
+    const Entry* entry = find(identifier);
+    if (!entry)
+        return nullptr;
+    const QString label = labelOf(*entry);
+    if (entry->shows != Shows::Image) {
+        auto item = std::make_unique<ToolbarItem>(identifier, ToolbarItem::Kind::View);
+        item->setText(label);
+        item->setPaletteLabel(label);
+        item->setView(viewFor(*entry));
+        item->view()->setAccessibleName(label);
+        return item;
+    }
+    auto item = std::make_unique<ToolbarItem>(identifier);
+    item->setAccessibleName(label);
+    const QImage image = Resources::image(QLatin1String(entry->image), QStringLiteral("tif"));
+    if (image.isNull()) {
+        wlog(QLatin1String(entry->missingImageLine));
+    } else {
+        item->setImage(image);
+        item->setText(label);
+        if (entry->hasPaletteLabel)
+            item->setPaletteLabel(label);
+        item->setTag(entry->tag);
+        item->setAction(actionFor(*entry));
+    }
+    // An item only looked at in the palette must not take the place of the
+    // one on the toolbar.
+    if (!willBeInserted)
+        return item;
+    if (identifier == u"snapshotItemIdentifier" && !image.isNull())
+        acetate.setSnapshotButton(item.get());
+    if (identifier == u"scaleItemIdentifier")
+        controller.getScaleSlider()->setShowhideButton(item.get());
+    return item;
+}
+
+std::function<void()> ToolbarItems::actionFor(const Entry& entry) {
+    switch (entry.does) {
+    case Does::ToggleScale:
+        return [slider = controller.getScaleSlider()] { slider->toggleVisible(); };
+    case Does::ShowInfo:
+        return [view = controller.getTracingView()] { view->showInfo(); };
+    case Does::ToggleDragmode:
+        return [this] { controller.toggleDragmode(); };
+    case Does::SwitchTab:
+        return [this, tag = entry.tag] { switchPrefsTab(tag); };
+    case Does::Nothing:
+        break;
+    }
+    return {};
+}
+
+QWidget* ToolbarItems::viewFor(const Entry& entry) const {
+    switch (entry.shows) {
+    case Shows::ScaleUnits:
+        return designs.unitViews.scaleUnitView2;
+    case Shows::AnswerUnits:
+        return designs.unitViews.answerUnitView2;
+    case Shows::AreaUnits:
+        return designs.unitViews.areaUnitView;
+    case Shows::Image:
+        break;
+    }
+    return nullptr;
+}
+
+QStringList ToolbarItems::allowedItemIdentifiers(const Toolbar& toolbar) const {
+    if (toolbar.identifier() == mainToolbarIdentifier)
+        return {QStringLiteral("scaleUnitItemIdentifier"),
+                QStringLiteral("answerUnitItemIdentifier"),
+                QStringLiteral("areaUnitItemIdentifier"),
+                QStringLiteral("modifyItemIdentifier"),
+                QStringLiteral("infoItemIdentifier"),
+                Toolbar::separatorItemIdentifier,
+                QStringLiteral("scaleItemIdentifier"),
+                Toolbar::flexibleSpaceItemIdentifier,
+                Toolbar::spaceItemIdentifier};
+    if (toolbar.identifier() == prefsToolbarIdentifier)
+        return {QStringLiteral("generalItemIdentifier"), QStringLiteral("unitsItemIdentifier")};
+    return {};
+}
+
+QStringList ToolbarItems::defaultItemIdentifiers(const Toolbar& toolbar) const {
+    if (toolbar.identifier() == mainToolbarIdentifier)
+        return {
+            QStringLiteral("scaleUnitItemIdentifier"), QStringLiteral("answerUnitItemIdentifier"),
+            QStringLiteral("areaUnitItemIdentifier"),  Toolbar::spaceItemIdentifier,
+            QStringLiteral("scaleItemIdentifier"),     Toolbar::flexibleSpaceItemIdentifier};
+    if (toolbar.identifier() == prefsToolbarIdentifier)
+        return {QStringLiteral("generalItemIdentifier"), QStringLiteral("unitsItemIdentifier")};
+    return {};
+}
+
+QStringList ToolbarItems::selectableItemIdentifiers(const Toolbar& toolbar) const {
+    if (toolbar.identifier() == prefsToolbarIdentifier)
+        return {QStringLiteral("generalItemIdentifier"), QStringLiteral("exportingItemIdentifier"),
+                QStringLiteral("unitsItemIdentifier")};
+    return {};
+}

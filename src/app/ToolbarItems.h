@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/Toolbar.h"
+#include "platform/ToolbarDelegate.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class AcetateController;
+class Defaults;
+class FatController;
+class QTabWidget;
+class WindowDesigns;
+
+// The application's two toolbars and the one table their items are made
+// from: the main toolbar on the acetate and the preferences toolbar that
+// switches the preference tabs.
+class ToolbarItems : public QObject, public ToolbarDelegate {
+public:
+    static inline const QString mainToolbarIdentifier = QStringLiteral("wandrelMainToolBar15");
+    static inline const QString prefsToolbarIdentifier = QStringLiteral("wandrelPrefsToolBar15");
+    // A row of the item table.
+    struct Entry;
+
+    ToolbarItems(WindowDesigns& designs, FatController& controller, AcetateController& acetate);
+    ~ToolbarItems() override;
+
+    // Makes both toolbars with the configuration saved in `store`, or their
+    // default ones. Called again, it reloads them, with the new store.
+    void createToolbars(Defaults* store);
+    Toolbar* mainToolbar() const { return mainBar; }
+    Toolbar* prefsToolbar() const { return prefsBar; }
+
+    // Opens the main toolbar's customisation palette.
+    void customiseToolbar();
+    // Tags 1, 2 and 3 show the preference tab of that identifier.
+    void switchPrefsTab(int tag);
+
+    std::unique_ptr<ToolbarItem> itemForItemIdentifier(Toolbar& toolbar, const QString& identifier,
+                                                       bool willBeInserted) override;
+    QStringList allowedItemIdentifiers(const Toolbar& toolbar) const override;
+    QStringList defaultItemIdentifiers(const Toolbar& toolbar) const override;
+    QStringList selectableItemIdentifiers(const Toolbar& toolbar) const override;
+
+private:
+    void placeToolbars();
+    std::function<void()> actionFor(const Entry& entry);
+    QWidget* viewFor(const Entry& entry) const;
+
+    WindowDesigns& designs;
+    FatController& controller;
+    AcetateController& acetate;
+    QTabWidget* wandrelPrefsTabView;
+    QPointer<Toolbar> mainBar;
+    QPointer<Toolbar> prefsBar;
+};
