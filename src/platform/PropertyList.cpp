@@ -13,6 +13,7 @@
 #include <clocale>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 #include <memory>
 
@@ -22,6 +23,9 @@ namespace {
 constexpr qint64 maximumFileSize = 64 * 1024 * 1024;
 // Guards the stack against hostile nesting.
 constexpr int maximumDepth = 256;
+// libplist builds and frees its tree recursively, so an XML file nested far
+// deeper than that overflows the stack inside the library.
+constexpr int maximumParseDepth = 4096;
 
 struct NodeFree {
     void operator()(plist_t node) const { plist_free(node); }
@@ -56,6 +60,27 @@ private:
     locale_t c;
     locale_t previous = locale_t(nullptr);
 };
+
+// Open tags minus closed ones, at the deepest; text never holds a raw "<".
+bool nestedTooDeep(const QByteArray& xml) {
+    int depth = 0;
+    const char* end = xml.constData() + xml.size();
+    for (const char* p = xml.constData(); p + 1 < end; ++p) {
+        if (*p != '<' || p[1] == '?' || p[1] == '!')
+            continue;
+        if (p[1] == '/') {
+            --depth;
+            continue;
+        }
+        const auto* close = static_cast<const char*>(std::memchr(p, '>', size_t(end - p)));
+        if (!close)
+            break;
+        if (close[-1] != '/' && ++depth > maximumParseDepth)
+            return true;
+        p = close;
+    }
+    return false;
+}
 
 QDateTime referenceDate() {
     return QDateTime(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc());
@@ -231,7 +256,7 @@ std::optional<QVariantMap> PropertyList::read(const QString& path, qint64 maximu
     if (!file.open(QIODevice::ReadOnly) || file.size() > std::min<qint64>(maximumSize, UINT32_MAX))
         return std::nullopt;
     const QByteArray bytes = file.read(file.size());
-    if (bytes.isEmpty())
+    if (bytes.isEmpty() || (!bytes.startsWith("bplist") && nestedTooDeep(bytes)))
         return std::nullopt;
     plist_t rawRoot = nullptr;
     const CNumbers numbers;

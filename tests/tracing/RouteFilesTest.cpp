@@ -188,6 +188,8 @@ TEST_F(RouteFiles, FilesThatAreNotFragmentsChangeNothing) {
                 huge.resize(RouteFragment::maximumFileSize + 1)); // sparse: no disk used
     huge.close();
 
+    // Nested far enough to overflow the stack of a recursive parser.
+    const QByteArray deep = QByteArray("<array>").repeated(300'000) + "</array>";
     WandrelTracingView other;
     other.getInfo().setLineWidth(3);
     const auto unchanged = [&other](const QString& file) {
@@ -198,7 +200,8 @@ TEST_F(RouteFiles, FilesThatAreNotFragmentsChangeNothing) {
     };
     for (const QByteArray& bytes :
          {whole.left(whole.size() / 2), whole.left(whole.size() - 20), "bplist00" + garbage,
-          garbage, QByteArray("<plist version=\"1.0\"><array/></plist>")}) {
+          garbage, QByteArray("<plist version=\"1.0\"><array/></plist>"),
+          "<plist><dict><key>points</key>" + deep + "</dict></plist>"}) {
         store(path("broken.plist"), bytes);
         unchanged(path("broken.plist"));
     }
