@@ -118,12 +118,13 @@ void Toolbar::setSelectedItemIdentifier(const QString& identifier) {
 ToolbarPalette* Toolbar::runCustomizationPalette() {
     if (!allowsCustomization)
         return nullptr;
-    if (!palette) {
-        palette = new ToolbarPalette(*this, window()); // deletes itself when closed
-        palette->setAttribute(Qt::WA_DeleteOnClose);
+    if (palette && palette->isVisible()) {
+        palette->raise();
+        return palette;
     }
+    delete palette.data();                         // a closed palette shows an old configuration
+    palette = new ToolbarPalette(*this, window()); // owned by the window
     palette->open();
-    palette->raise();
     return palette;
 }
 
