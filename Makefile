@@ -2,10 +2,14 @@
 BUILD      ?= build
 BUILD_SAN  ?= build-sanitize
 BUILD_BENCH ?= build-bench
+BUILD_FUZZ ?= build-fuzz
+BUILD_VALGRIND ?= build-valgrind
+FUZZ_CXX   ?= clang++-14
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: deps configure build run test test-sanitize bench clean format
+.PHONY: deps configure build run test test-sanitize bench fuzz valgrind clean format
 
 deps:
 	./scripts/install-deps.sh
@@ -32,8 +36,26 @@ bench: deps
 	cmake --build $(BUILD_BENCH) -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen $(BUILD_BENCH)/bench/wandrel_bench
 
+# libFuzzer targets under clang (fuzz/), each run for FUZZ_SECONDS; fails on a finding.
+fuzz: deps
+	cmake -S . -B $(BUILD_FUZZ) -DCMAKE_CXX_COMPILER=$(FUZZ_CXX) -DCMAKE_BUILD_TYPE=Debug \
+		-DWANDREL_FUZZ=ON -DWANDREL_BUILD_TESTS=OFF $(CMAKE_ARGS)
+	cmake --build $(BUILD_FUZZ) --target fuzz_targets -j $(JOBS)
+	fuzz/run.sh $(BUILD_FUZZ) $(FUZZ_SECONDS)
+
+# Every test binary of a plain Debug build under memcheck; Qt's own noise is in valgrind.supp.
+valgrind: deps
+	cmake -S . -B $(BUILD_VALGRIND) -DCMAKE_BUILD_TYPE=Debug $(CMAKE_ARGS)
+	cmake --build $(BUILD_VALGRIND) -j $(JOBS)
+	@status=0; for t in $$(find $(BUILD_VALGRIND)/tests -maxdepth 1 -name 'wandrel_tests_*' \
+			-type f -executable | sort); do \
+		echo "== valgrind $$t"; \
+		QT_QPA_PLATFORM=offscreen valgrind --error-exitcode=1 --leak-check=full \
+			--suppressions=valgrind.supp --quiet $$t --gtest_brief=1 || status=1; \
+	done; exit $$status
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_BENCH)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_BENCH) $(BUILD_FUZZ) $(BUILD_VALGRIND)

@@ -7,6 +7,7 @@ packages=(
   qt6-image-formats-plugins locales
   libplist-dev libplist++-dev
   libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
+  clang-14 libclang-rt-14-dev valgrind
 )
 missing=()
 for p in "${packages[@]}"; do
