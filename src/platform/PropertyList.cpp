@@ -1,6 +1,7 @@
 #include "platform/PropertyList.h"
 
 #include "platform/Log.h"
+#include "platform/PlistKeyGuard.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -256,7 +257,8 @@ std::optional<QVariantMap> PropertyList::read(const QString& path, qint64 maximu
     if (!file.open(QIODevice::ReadOnly) || file.size() > std::min<qint64>(maximumSize, UINT32_MAX))
         return std::nullopt;
     const QByteArray bytes = file.read(file.size());
-    if (bytes.isEmpty() || (!bytes.startsWith("bplist") && nestedTooDeep(bytes)))
+    if (bytes.isEmpty() || (!bytes.startsWith("bplist") && nestedTooDeep(bytes)) ||
+        PlistKeyGuard::mayHoldNul(bytes))
         return std::nullopt;
     plist_t rawRoot = nullptr;
     const CNumbers numbers;

@@ -80,3 +80,25 @@ TEST_F(PropertyListTest, ReadsBinaryAndNeverCrashesOnDamage) {
         }
     }
 }
+
+// libplist asserts (aborting the process) on a dictionary key holding a NUL.
+TEST_F(PropertyListTest, AKeyWithANulCharacterIsRefusedNotFatal) {
+    const auto withKey = [](const char* key) {
+        return QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>") + key +
+               "</key><string>x</string></dict></plist>";
+    };
+    for (const char* key : {"a&#0;b", "&#x0;", "&#X00;", "&#abc;"}) {
+        store(withKey(key));
+        EXPECT_EQ(PropertyList::read(file), std::nullopt) << key;
+    }
+    // {"é\0": "x"} and {"é": "x"}, binary, the keys in UTF-16.
+    store(QByteArray::fromHex("62706c6973743030d101026200e900005178080b1000000000000001010000000000"
+                              "00000300000000000000000000000000000012"));
+    EXPECT_EQ(PropertyList::read(file), std::nullopt);
+    store(QByteArray::fromHex("62706c6973743030d101026100e95178080b0e000000000000010100000000000000"
+                              "0300000000000000000000000000000010"));
+    EXPECT_EQ(PropertyList::read(file), (QVariantMap{{QStringLiteral("é"), QStringLiteral("x")}}));
+    store(withKey("caf&#233;&#38;"));
+    EXPECT_EQ(PropertyList::read(file),
+              (QVariantMap{{QStringLiteral("café&"), QStringLiteral("x")}}));
+}
