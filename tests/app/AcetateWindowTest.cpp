@@ -118,7 +118,10 @@ TEST_F(Acetate, NoPictureOrAMissingFaceImageLeavesTheItemAlone) {
 
 TEST(ResizeImage, FittedImagesFitByTheirLongerSide) {
     const auto fitted = [](int w, int h, float max) {
-        return resizeImage(QImage(w, h, QImage::Format_ARGB32), max).size();
+        // Scaling reads every pixel; an unfilled image is uninitialised memory.
+        QImage image(w, h, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        return resizeImage(image, max).size();
     };
     EXPECT_EQ(fitted(1000, 400, 500), QSize(500, 200));
     EXPECT_EQ(fitted(400, 1000, 500), QSize(200, 500));
