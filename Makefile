@@ -26,10 +26,12 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# LeakSanitizer is on by default on Linux; said again so an inherited ASAN_OPTIONS cannot turn it off.
 test-sanitize: deps
 	cmake -S . -B $(BUILD_SAN) -DCMAKE_BUILD_TYPE=Debug -DWANDREL_SANITIZE=ON $(CMAKE_ARGS)
 	cmake --build $(BUILD_SAN) -j $(JOBS)
-	ctest --test-dir $(BUILD_SAN) --output-on-failure -j $(JOBS)
+	ASAN_OPTIONS="$${ASAN_OPTIONS:+$$ASAN_OPTIONS:}detect_leaks=1" \
+		ctest --test-dir $(BUILD_SAN) --output-on-failure -j $(JOBS)
 
 bench: deps
 	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DWANDREL_BUILD_TESTS=OFF -DWANDREL_BUILD_BENCH=ON $(CMAKE_ARGS)
