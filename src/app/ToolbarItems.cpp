@@ -97,7 +97,8 @@ ToolbarItems::ToolbarItems(WindowDesigns& d, FatController& c, AcetateController
             &ToolbarItems::customiseToolbar);
 }
 
-// The items hold actions on the controller, which goes first.
+// The toolbars live in their windows, but their items act on this table and
+// the controller: they go together.
 ToolbarItems::~ToolbarItems() {
     delete mainBar.data();
     delete prefsBar.data();

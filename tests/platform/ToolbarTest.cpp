@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,18 +36,16 @@ public:
         auto item = std::make_unique<ToolbarItem>(identifier);
         item->setText(identifier.toUpper());
         item->setPaletteLabel(QStringLiteral("Palette ") + identifier);
-        item->setAction([this, identifier] { clicked << identifier; });
+        item->setAction([] {});
         return item;
     }
     QStringList allowedItemIdentifiers(const Toolbar&) const override {
         return {"a", "b", "c", "v", space, flexible};
     }
     QStringList defaultItemIdentifiers(const Toolbar&) const override { return {"v", "a", space}; }
-    QStringList selectableItemIdentifiers(const Toolbar&) const override { return selectable; }
+    QStringList selectableItemIdentifiers(const Toolbar&) const override { return {}; }
 
     QWidget* view = nullptr;
-    QStringList selectable;
-    QStringList clicked;
     QList<std::pair<QString, bool>> asked;
 };
 
@@ -94,37 +91,6 @@ TEST_F(ToolbarTest, SavedConfigurationComesBackAndOnlyUnknownIdentifiersAreLeftO
     // A toolbar the user emptied stays empty.
     store.setStringList(QStringLiteral("testBar"), {});
     EXPECT_TRUE(makeToolbar(&store).configuration().isEmpty());
-}
-
-TEST_F(ToolbarTest, ButtonsActWhenClickedAndShowDisabledWithoutAnAction) {
-    Toolbar& toolbar = makeToolbar(nullptr);
-    auto* button = qobject_cast<QToolButton*>(toolbar.widgetForAction(toolbar.item("a")));
-    ASSERT_NE(button, nullptr);
-    EXPECT_EQ(button->text(), "A");
-    QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_EQ(delegate.clicked, QStringList({"a"}));
-
-    toolbar.item("a")->setAction({});
-    EXPECT_FALSE(button->isEnabled());
-    QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_EQ(delegate.clicked.size(), 1);
-}
-
-TEST_F(ToolbarTest, SelectableItemsAreExclusive) {
-    delegate.selectable = {"a", "b"};
-    store.setStringList(QStringLiteral("testBar"), {"a", "b", "c"});
-    Toolbar& toolbar = makeToolbar(&store);
-    toolbar.setSelectedItemIdentifier(QStringLiteral("a"));
-    EXPECT_TRUE(toolbar.item("a")->isChecked());
-    EXPECT_FALSE(toolbar.item("c")->isCheckable());
-
-    QTest::mouseClick(toolbar.widgetForAction(toolbar.item("b")), Qt::LeftButton);
-    EXPECT_TRUE(toolbar.item("b")->isChecked());
-    EXPECT_FALSE(toolbar.item("a")->isChecked());
-    EXPECT_EQ(toolbar.selectedItemIdentifier(), "b");
-    // Choosing the chosen one again keeps it chosen.
-    QTest::mouseClick(toolbar.widgetForAction(toolbar.item("b")), Qt::LeftButton);
-    EXPECT_TRUE(toolbar.item("b")->isChecked());
 }
 
 TEST_F(ToolbarTest, PaletteOffersTheAllowedItemsAndAppliesAddRemoveAndReorder) {
