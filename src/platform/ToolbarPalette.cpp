@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -104,6 +105,11 @@ void ToolbarPalette::fill(QListWidget* l, const QStringList& identifiers) {
         else if (const auto item = toolbar.makeItem(identifier, false)) {
             name = !item->paletteLabel().isEmpty() ? item->paletteLabel() : item->text();
             icon = item->icon();
+        }
+        if (icon.isNull()) { // keeps every name in one column
+            QPixmap blank(l->iconSize());
+            blank.fill(Qt::transparent);
+            icon = QIcon(blank);
         }
         auto* entry = new QListWidgetItem(icon, name.isEmpty() ? identifier : name, l);
         entry->setData(Qt::UserRole, identifier);
