@@ -17,7 +17,6 @@ AcetateWindow::AcetateWindow(QWidget* parent)
       controller(std::make_unique<FatController>(*designs, *unitDataSource)) {
     setAttribute(Qt::WA_TranslucentBackground);
     controller->awakeFromNib();
-    controller->createToolbars();
 }
 
 AcetateWindow::~AcetateWindow() = default;

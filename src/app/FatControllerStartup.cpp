@@ -43,8 +43,10 @@ void FatController::awakeFromNib() {
     defaults = std::make_unique<Defaults>();
     preferences = std::make_unique<Preferences>(*defaults, preferenceControls(designs));
     restorePreferences();
+    makeWindowTransparent();
     wireTracingView();
     wandrelMainWindow->setMouseTracking(true);
+    createToolbars();
     preferences->restoreShowAtStartup();
     preferences->restoreWaypointAlert();
     preferences->restoreWebImageSize();
