@@ -99,6 +99,10 @@ void FatController::unitsHaveChanged(const QObject* sender) {
         wandrelMainView->setAnswerUnits(PopUpTitles::selected(answerUnits2));
     if (sender == areaUnits)
         updateSquareLabel();
+    // The inspector's area pop-up follows its answer unit; the area figure
+    // it shows is in the main window's area unit, so that is what it shows.
+    if (wandrelMainView)
+        wandrelMainView->setAreaUnits(PopUpTitles::selected(areaUnits));
     if (scaleText && scaleSlider && !scaleSlider->isHidden())
         scaleText->setString(StringTables::translate("Wandrel", "Scale is") + " " +
                              textOf(numberOfUnits2) + " " + PopUpTitles::selected(scaleUnits2));
@@ -134,6 +138,7 @@ void FatController::updateInfoFields() {
     wandrelMainView->setAnswer(textOf(answer));
     wandrelMainView->setScaleUnits(PopUpTitles::selected(scaleUnits2));
     wandrelMainView->setAnswerUnits(PopUpTitles::selected(answerUnits2));
+    wandrelMainView->setAreaUnits(PopUpTitles::selected(areaUnits));
 }
 
 void FatController::scaleHasChanged(QObject* /*sender*/) {

@@ -155,6 +155,11 @@ void WandrelRouteInfoInspector::setAnswerUnits(const QString& title) {
     PopUpTitles::select(ui->infoAreaUnits, title);
 }
 
+void WandrelRouteInfoInspector::setAreaUnits(const QString& title) {
+    if (controls())
+        PopUpTitles::select(ui->infoAreaUnits, title);
+}
+
 QString WandrelRouteInfoInspector::getScale() const {
     return controls() ? ui->scaleNumber->text() : infoStrScaleNumber;
 }

@@ -54,6 +54,8 @@ public:
     void setScale(const QString& text);
     void setScaleUnits(const QString& title);
     void setAnswerUnits(const QString& title);
+    // Selects the unit the area figure is in, after setAnswerUnits.
+    void setAreaUnits(const QString& title);
     QString getAnswer() const { return infoStrAnswer; }
     QString getAreaAnswer() const { return infoStrAreaAnswer; }
     QString getScale() const;

@@ -70,6 +70,10 @@ void WandrelTracingView::setAnswerUnits(const QString& title) {
     info->setAnswerUnits(title);
 }
 
+void WandrelTracingView::setAreaUnits(const QString& title) {
+    info->setAreaUnits(title);
+}
+
 QString WandrelTracingView::getAnswer() const {
     return info->getAnswer();
 }

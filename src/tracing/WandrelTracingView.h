@@ -152,6 +152,7 @@ public:
     void setScale(const QString& text);
     void setScaleUnits(const QString& title);
     void setAnswerUnits(const QString& title);
+    void setAreaUnits(const QString& title);
     QString getAnswer() const;
     QString getAreaAnswer() const;
     QString getScale() const;

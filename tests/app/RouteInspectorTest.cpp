@@ -66,6 +66,10 @@ TEST_F(RouteInspector, TableFollowsEditsUnitsAndTheScale) {
     choose(designs.unitViews.answerUnits2, "km");
     EXPECT_EQ(cell(0, 1), "2.414") << "1.5 miles in kilometres";
     EXPECT_EQ(info().controls()->infoAnswerUnits->currentText(), "km");
+    EXPECT_EQ(info().controls()->infoAreaUnits->currentText(), "mile(s)")
+        << "the unit the area figure is in";
+    choose(designs.unitViews.areaUnits, "ha");
+    EXPECT_EQ(info().controls()->infoAreaUnits->currentText(), "ha");
     choose(designs.unitViews.answerUnits2, "mile(s)");
 
     // Drag the middle waypoint 100 pixels to the right in modify mode.
