@@ -17,7 +17,9 @@
 #include "tracing/WandrelTracingView.h"
 #include "units/UnitDataSource.h"
 
+#include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QUrl>
 #include <QWindow>
@@ -148,6 +150,11 @@ void FatController::showInformation() {
 
 void FatController::closeTheAboutWindow() {
     theAboutWindow->accept();
+}
+
+void FatController::abortModal() {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+        dialog->reject();
 }
 
 void FatController::showPreferences() {

@@ -148,6 +148,8 @@ public:
     // Small window commands.
     void showInformation();
     void closeTheAboutWindow();
+    // Ends the modal dialog in front, as if cancelled.
+    void abortModal();
     void showPreferences();
     void homePage();
     void updates();
