@@ -1,0 +1,78 @@
+#include "model/PointArena.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/asan_interface.h>
+#endif
+
+namespace {
+
+std::vector<MyPoint*> fill(PointArena& arena, size_t n) {
+    std::vector<MyPoint*> made;
+    for (size_t i = 0; i < n; ++i)
+        made.push_back(arena.make(MyPoint(float(i), -float(i), MyPoint::Waypoint)));
+    return made;
+}
+
+} // namespace
+
+TEST(PointArenaTest, PointsStayPutAsChunksAreAdded) {
+    PointArena arena;
+    const std::vector<MyPoint*> made = fill(arena, 3 * PointArena::chunkPoints + 1);
+    EXPECT_EQ(arena.capacity(), 4 * PointArena::chunkPoints);
+    EXPECT_EQ(made[1], made[0] + 1) << "creation order is memory order within a chunk";
+    for (size_t i = 0; i < made.size(); ++i)
+        ASSERT_TRUE(made[i]->getX() == float(i) && made[i]->getY() == -float(i) &&
+                    made[i]->isWaypoint());
+    std::vector<MyPoint*> all = made;
+    arena.discardAll(all);
+}
+
+TEST(PointArenaTest, FreedSlotsAreReusedLastFreedFirst) {
+    PointArena arena;
+    std::vector<MyPoint*> made = fill(arena, 5);
+    arena.discard(made[3]);
+    arena.discard(made[1]);
+    EXPECT_EQ(arena.live(), 3u);
+    EXPECT_EQ(arena.make(MyPoint(7, 7)), made[1]);
+    EXPECT_EQ(arena.make(MyPoint(8, 8)), made[3]);
+    EXPECT_EQ(arena.make(MyPoint(9, 9)), made[4] + 1);
+    EXPECT_EQ(made[3]->getX(), 8.0f);
+    made.push_back(made[4] + 1);
+    arena.discardAll(made);
+    EXPECT_TRUE(made.empty());
+}
+
+TEST(PointArenaTest, DiscardingEverythingKeepsOneChunkAndStartsOver) {
+    PointArena arena;
+    std::vector<MyPoint*> made = fill(arena, 2 * PointArena::chunkPoints + 5);
+    MyPoint* const first = made.front();
+    std::vector<MyPoint*> some(made.end() - 5, made.end());
+    arena.discardAll(some);
+    EXPECT_EQ(arena.live(), 2 * PointArena::chunkPoints);
+    EXPECT_EQ(arena.capacity(), 3 * PointArena::chunkPoints) << "a part only frees slots";
+    made.resize(made.size() - 5);
+    arena.discardAll(made);
+    EXPECT_EQ(arena.live(), 0u);
+    EXPECT_EQ(arena.capacity(), PointArena::chunkPoints);
+    EXPECT_EQ(arena.make(MyPoint()), first);
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+TEST(PointArenaTest, FreeSlotsArePoisonedUntilReused) {
+    PointArena arena;
+    std::vector<MyPoint*> made = fill(arena, 3);
+    EXPECT_TRUE(__asan_address_is_poisoned(made[2] + 1)) << "never handed out";
+    arena.discard(made[1]);
+    EXPECT_TRUE(__asan_address_is_poisoned(made[1]));
+    EXPECT_FALSE(__asan_address_is_poisoned(made[0]));
+    EXPECT_EQ(arena.make(MyPoint()), made[1]);
+    EXPECT_FALSE(__asan_address_is_poisoned(made[1]));
+    MyPoint* const first = made[0];
+    arena.discardAll(made);
+    EXPECT_TRUE(__asan_address_is_poisoned(first)) << "starting over poisons the kept chunk";
+}
+#endif
