@@ -1,6 +1,8 @@
 #pragma once
 
 #include "model/TableView.h"
+#include "model/rtInsertion.h"
+#include "model/rtOwnedItems.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,46 +14,44 @@
 // An ordered collection that owns its items and compares them by identity.
 // Look-ups hand out non-owning pointers; an item removed from the collection
 // is destroyed, and subclasses hear of it first through willRemove().
-template <typename T> class rtDataSource {
+// `Items` decides where the items live (see rtOwnedItems): it turns a handed
+// in item into an entry, names the item of an entry and destroys them.
+template <typename T, typename Items = rtOwnedItems<T>> class rtDataSource {
 public:
-    // An item to go in front of the one now at index `before`; an index at
-    // or past the end appends.
-    struct Insertion {
-        size_t before;
-        std::unique_ptr<T> item;
-    };
+    using Insertion = rtInsertion<T>;
+    using Entry = typename Items::Entry;
 
     rtDataSource() = default;
-    virtual ~rtDataSource() = default;
+    virtual ~rtDataSource() { storage.discardAll(collection); }
     rtDataSource(const rtDataSource&) = delete;
     rtDataSource& operator=(const rtDataSource&) = delete;
 
     virtual T* add(std::unique_ptr<T> item) {
         if (!item)
             return nullptr;
-        collection.push_back(std::move(item));
-        return collection.back().get();
+        collection.push_back(storage.adopt(std::move(item)));
+        return Items::pointer(collection.back());
     }
 
     void clear() {
-        for (auto& item : collection)
-            willRemove(item.get());
-        collection.clear();
+        for (const Entry& entry : collection)
+            willRemove(Items::pointer(entry));
+        storage.discardAll(collection);
     }
 
     // Removes every occurrence; an item not held changes nothing.
     void deleteItem(const T* item) {
-        const auto held = [item](const std::unique_ptr<T>& p) { return p.get() == item; };
-        if (!item || std::none_of(collection.begin(), collection.end(), held))
+        if (!item || indexOf(item) < 0)
             return;
         willRemove(item);
-        std::erase_if(collection, held);
+        eraseWhere([item](const T& held) { return &held == item; });
     }
 
     void deleteLastItem() {
         if (collection.empty())
             return;
-        willRemove(collection.back().get());
+        willRemove(Items::pointer(collection.back()));
+        storage.discard(collection.back());
         collection.pop_back();
     }
 
@@ -60,7 +60,7 @@ public:
     // Index of the first occurrence, or -1.
     int64_t indexOf(const T* item) const {
         for (size_t i = 0; i < collection.size(); ++i)
-            if (collection[i].get() == item)
+            if (Items::pointer(collection[i]) == item)
                 return static_cast<int64_t>(i);
         return -1;
     }
@@ -70,7 +70,7 @@ public:
     T* getnthItem(int64_t n) const {
         if (n < 0 || n >= count())
             return nullptr;
-        return collection[static_cast<size_t>(n)].get();
+        return Items::pointer(collection[static_cast<size_t>(n)]);
     }
 
     T* getNextItem(const T* item) const {
@@ -79,9 +79,9 @@ public:
     }
 
     T* getItemById(int64_t id) const {
-        for (const auto& item : collection)
-            if (static_cast<int64_t>(item->getId()) == id)
-                return item.get();
+        for (const Entry& entry : collection)
+            if (static_cast<int64_t>(entry->getId()) == id)
+                return Items::pointer(entry);
         return nullptr;
     }
 
@@ -109,8 +109,9 @@ public:
         while (exchanged) {
             exchanged = false;
             for (size_t i = 0; i + 1 < collection.size(); ++i) {
-                const int order = compareNoCase(fieldOf(*collection[i], column),
-                                                fieldOf(*collection[i + 1], column));
+                const int order =
+                    compareNoCase(fieldOf(*Items::pointer(collection[i]), column),
+                                  fieldOf(*Items::pointer(collection[i + 1]), column));
                 if ((ascending && order < 0) || (!ascending && order > 0)) {
                     std::swap(collection[i], collection[i + 1]);
                     exchanged = true;
@@ -134,10 +135,11 @@ protected:
 
     T* insertAfterIndex(int64_t index, std::unique_ptr<T> item) {
         const auto at = collection.begin() + static_cast<std::ptrdiff_t>(index + 1);
-        return collection.insert(at, std::move(item))->get();
+        return Items::pointer(*collection.insert(at, storage.adopt(std::move(item))));
     }
 
-    const std::vector<std::unique_ptr<T>>& items() const { return collection; }
+    const std::vector<Entry>& items() const { return collection; }
+    const Items& itemStorage() const { return storage; }
 
     // Places every insertion in one pass, in order of `before`, keeping the
     // given order among equal indices. Items already held stay the same
@@ -145,7 +147,7 @@ protected:
     void insertAll(std::vector<Insertion> insertions) {
         if (insertions.empty())
             return;
-        std::vector<std::unique_ptr<T>> merged;
+        std::vector<Entry> merged;
         merged.reserve(collection.size() + insertions.size());
         size_t next = 0;
         for (Insertion& insertion : insertions) {
@@ -153,7 +155,7 @@ protected:
             for (; next < before; ++next)
                 merged.push_back(std::move(collection[next]));
             if (insertion.item)
-                merged.push_back(std::move(insertion.item));
+                merged.push_back(storage.adopt(std::move(insertion.item)));
         }
         for (; next < collection.size(); ++next)
             merged.push_back(std::move(collection[next]));
@@ -164,14 +166,29 @@ protected:
     // through willRemove() while the collection is still whole; `picks` must
     // give the same answer both times it is asked about an item.
     template <typename Predicate> void removeIf(Predicate picks) {
-        for (const auto& item : collection)
-            if (picks(*item))
-                willRemove(item.get());
-        std::erase_if(collection,
-                      [&picks](const std::unique_ptr<T>& item) { return picks(*item); });
+        for (const Entry& entry : collection)
+            if (picks(*Items::pointer(entry)))
+                willRemove(Items::pointer(entry));
+        eraseWhere(picks);
     }
 
 private:
+    // Keeps the order of the rest. The removed go last first, so storage
+    // that reuses their places hands them out again in collection order.
+    template <typename Predicate> void eraseWhere(Predicate picks) {
+        std::vector<Entry> gone;
+        size_t kept = 0;
+        for (size_t i = 0; i < collection.size(); ++i) {
+            if (picks(*Items::pointer(collection[i])))
+                gone.push_back(std::move(collection[i]));
+            else if (kept++ != i)
+                collection[kept - 1] = std::move(collection[i]);
+        }
+        collection.erase(collection.begin() + static_cast<std::ptrdiff_t>(kept), collection.end());
+        for (auto entry = gone.rbegin(); entry != gone.rend(); ++entry)
+            storage.discard(*entry);
+    }
+
     static std::string fieldOf(const T& item, const std::string& column) {
         if constexpr (requires { item.getFieldByName(column); })
             return item.getFieldByName(column);
@@ -190,5 +207,6 @@ private:
         return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
     }
 
-    std::vector<std::unique_ptr<T>> collection;
+    Items storage;
+    std::vector<Entry> collection;
 };
