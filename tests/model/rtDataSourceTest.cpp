@@ -73,3 +73,47 @@ TEST_F(CollectionTest, AscendingSortPutsGreatestFirstIgnoringCase) {
     records.sortByColumn("name", true, 3);
     EXPECT_EQ(names(), "AbCd") << "unknown options compare nothing";
 }
+
+namespace {
+
+// Counts the live instances, so a leak or a second destruction shows.
+struct Counted : dataObject {
+    explicit Counted(int k) : kind(k) { ++alive; }
+    ~Counted() override { --alive; }
+    Counted(const Counted&) = delete;
+    Counted& operator=(const Counted&) = delete;
+    static inline int alive = 0;
+    int kind;
+};
+
+struct Counting : rtDataSource<Counted> {
+    void removeKind(int kind) {
+        removeIf([kind](const Counted& c) { return c.kind == kind; });
+    }
+    void insertInFront(int kind) {
+        std::vector<Insertion> one;
+        one.push_back({0, std::make_unique<Counted>(kind)});
+        insertAll(std::move(one));
+    }
+};
+
+} // namespace
+
+TEST(OwnedItemsTest, EveryRemovalDestroysEachItemOnce) {
+    {
+        Counting records;
+        for (int i = 0; i < 6; ++i)
+            records.add(std::make_unique<Counted>(i % 3));
+        Counted* kept = records.getnthItem(2);
+        records.removeKind(0);
+        records.deleteItem(records.getnthItem(0));
+        records.deleteLastItem();
+        records.insertInFront(7);
+        EXPECT_EQ(Counted::alive, 3);
+        EXPECT_TRUE(records.getnthItem(1) == kept && records.getnthItem(2)->kind == 1);
+        records.clear();
+        EXPECT_EQ(Counted::alive, 0);
+        records.add(std::make_unique<Counted>(0));
+    }
+    EXPECT_EQ(Counted::alive, 0);
+}
