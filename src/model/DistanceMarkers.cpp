@@ -29,12 +29,12 @@ DistanceMarkers::DistanceMarkers(float i, std::string u, float n)
 // from the marker. A multiple that lands exactly on a vertex is therefore
 // placed at the start of the next segment, just after the vertex.
 std::vector<DistanceMarkers::Insertion>
-DistanceMarkers::along(const std::vector<std::unique_ptr<MyPoint>>& route) const {
+DistanceMarkers::along(std::span<MyPoint* const> route) const {
     std::vector<Insertion> markers;
     if (!std::isfinite(interval) || interval <= 0)
         return markers;
     float carried = 0;
-    const MyPoint* a = route.empty() ? nullptr : route.front().get();
+    const MyPoint* a = route.empty() ? nullptr : route.front();
     for (size_t b = 1; b < route.size();) {
         const float d = PointDataSource::distanceBetweenThisPoint(*a, *route[b]);
         if (d + carried > interval && d != 0) {
@@ -49,7 +49,7 @@ DistanceMarkers::along(const std::vector<std::unique_ptr<MyPoint>>& route) const
             carried = 0;
         } else {
             carried = carried + d;
-            a = route[b++].get();
+            a = route[b++];
         }
     }
     return markers;

@@ -4,6 +4,7 @@
 #include "model/rtDataSource.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,7 @@ public:
     // The markers for a route that holds none, each placed in front of a
     // route index, in route order. An interval that is not a finite number
     // above 0 places none.
-    std::vector<Insertion> along(const std::vector<std::unique_ptr<MyPoint>>& route) const;
+    std::vector<Insertion> along(std::span<MyPoint* const> route) const;
 
 private:
     std::unique_ptr<MyPoint> markerBetween(const MyPoint& a, const MyPoint& b, float t,

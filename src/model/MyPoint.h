@@ -5,8 +5,9 @@
 #include <cstdint>
 #include <string>
 
-// One vertex of a route, in the tracing view's pixels (y up).
-class MyPoint : public dataObject {
+// One vertex of a route, in the tracing view's pixels (y up). Final because
+// a route keeps copies of the points handed to it, which would slice.
+class MyPoint final : public dataObject {
 public:
     enum Kind : int32_t { Regular = 0, Waypoint = 1, DistanceMarker = 2 };
 

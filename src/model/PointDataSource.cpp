@@ -8,6 +8,7 @@
 #include "model/WaypointTable.h"
 
 #include <cmath>
+#include <span>
 
 MyPoint* PointDataSource::add(std::unique_ptr<MyPoint> point) {
     MyPoint* added = rtDataSource::add(std::move(point));
@@ -69,10 +70,10 @@ MyPoint* PointDataSource::getLastPoint() const {
 MyPoint* PointDataSource::getNearestPointToX(float x, float y) const {
     float best = 1000;
     MyPoint* found = nullptr;
-    for (const auto& p : items()) {
+    for (MyPoint* p : items()) {
         const float d = rtAbs(p->getX() - x) + rtAbs(p->getY() - y);
         if (d < 10 && d < best) {
-            found = p.get();
+            found = p;
             best = d;
         }
     }
@@ -88,23 +89,24 @@ Rect PointDataSource::getCursorRectForPoint(int32_t index) const {
 
 MyPoint* PointDataSource::getnthWaypoint(int64_t n) const {
     int64_t counter = -1;
-    for (const auto& p : items())
+    for (MyPoint* p : items())
         if (p->isWaypoint() && ++counter == n)
-            return p.get();
+            return p;
     return nullptr;
 }
 
 int32_t PointDataSource::pointNumberForWaypoint(int32_t n) const {
+    const std::span<MyPoint* const> points = items();
     int64_t counter = -1;
-    for (int64_t i = 0; i < count(); ++i)
-        if (items()[static_cast<size_t>(i)]->isWaypoint() && ++counter == n)
+    for (size_t i = 0; i < points.size(); ++i)
+        if (points[i]->isWaypoint() && ++counter == n)
             return static_cast<int32_t>(i);
     return 0;
 }
 
 int32_t PointDataSource::WaypointCount() const {
     int32_t waypoints = 0;
-    for (const auto& p : items())
+    for (const MyPoint* p : items())
         waypoints += p->isWaypoint() ? 1 : 0;
     return waypoints;
 }
@@ -126,22 +128,23 @@ void PointDataSource::setFirstAndLastAsWaypoints() {
 }
 
 MyPoint* PointDataSource::insertPointatX(float x, float y) {
-    auto fresh = std::make_unique<MyPoint>(x, y);
+    const std::span<MyPoint* const> points = items();
+    const MyPoint fresh(x, y);
     float best = 1000;
     int64_t chosen = -1;
-    for (int64_t i = 0; i + 1 < count(); ++i) {
-        const MyPoint& a = *items()[static_cast<size_t>(i)];
-        const MyPoint& b = *items()[static_cast<size_t>(i + 1)];
+    for (size_t i = 0; i + 1 < points.size(); ++i) {
+        const MyPoint& a = *points[i];
+        const MyPoint& b = *points[i + 1];
         const float d =
             rtAbs(a.getX() - x) + rtAbs(a.getY() - y) + rtAbs(b.getX() - x) + rtAbs(b.getY() - y);
-        if (d < best && isBetween(*fresh, a, b)) {
-            chosen = i;
+        if (d < best && isBetween(fresh, a, b)) {
+            chosen = static_cast<int64_t>(i);
             best = d;
         }
     }
     if (chosen < 0)
         return nullptr;
-    MyPoint* inserted = insertAfterIndex(chosen, std::move(fresh));
+    MyPoint* inserted = insertAfterIndex(chosen, std::make_unique<MyPoint>(fresh));
     reloadTable();
     return inserted;
 }
@@ -161,11 +164,11 @@ std::unique_ptr<MyPoint> PointDataSource::newPointBetweenThisPoint(const MyPoint
 }
 
 float PointDataSource::sumOfSegments(int64_t from, int64_t to) const {
+    const std::span<MyPoint* const> points = items();
     float sum = 0;
-    for (int64_t i = from; i < to; ++i)
-        sum = static_cast<float>(
-            static_cast<double>(sum) +
-            segmentLength(*items()[static_cast<size_t>(i)], *items()[static_cast<size_t>(i + 1)]));
+    for (auto i = static_cast<size_t>(from); i < static_cast<size_t>(to); ++i)
+        sum = static_cast<float>(static_cast<double>(sum) +
+                                 segmentLength(*points[i], *points[i + 1]));
     return sum;
 }
 
@@ -192,17 +195,18 @@ float PointDataSource::distanceBetweenThisPoint(const MyPoint& a, const MyPoint&
 }
 
 float PointDataSource::totalArea() const {
-    if (count() < 2)
+    const std::span<MyPoint* const> points = items();
+    if (points.size() < 2)
         return 0;
     float a = 0;
-    for (size_t i = 0; i + 1 < items().size(); ++i) {
-        const MyPoint& p = *items()[i];
-        const MyPoint& q = *items()[i + 1];
+    for (size_t i = 0; i + 1 < points.size(); ++i) {
+        const MyPoint& p = *points[i];
+        const MyPoint& q = *points[i + 1];
         a = a + p.getX() * q.getY();
         a = a - q.getX() * p.getY();
     }
-    const MyPoint& first = *getFirstItem();
-    const MyPoint& last = *getLastPoint();
+    const MyPoint& first = *points.front();
+    const MyPoint& last = *points.back();
     a = a + last.getX() * first.getY();
     a = a - first.getX() * last.getY();
     return rtAbs(a / 2);
@@ -211,41 +215,41 @@ float PointDataSource::totalArea() const {
 // An empty route has no bounds; 0 keeps callers' arithmetic finite.
 float PointDataSource::getMinX() const {
     float least = count() ? getFirstItem()->getX() : 0.0f;
-    for (const auto& p : items())
+    for (const MyPoint* p : items())
         least = p->getX() < least ? p->getX() : least;
     return least;
 }
 
 float PointDataSource::getMinY() const {
     float least = count() ? getFirstItem()->getY() : 0.0f;
-    for (const auto& p : items())
+    for (const MyPoint* p : items())
         least = p->getY() < least ? p->getY() : least;
     return least;
 }
 
 float PointDataSource::getWidth() const {
     float greatest = 0;
-    for (const auto& p : items())
+    for (const MyPoint* p : items())
         greatest = p->getX() > greatest ? p->getX() : greatest;
     return greatest - getMinX();
 }
 
 void PointDataSource::applyScale(float s) {
-    for (const auto& p : items()) {
+    for (MyPoint* p : items()) {
         p->setX(p->getX() * s);
         p->setY(p->getY() * s);
     }
 }
 
 void PointDataSource::applyTransformX(float dx, float dy) {
-    for (const auto& p : items()) {
+    for (MyPoint* p : items()) {
         p->setX(p->getX() + dx);
         p->setY(p->getY() + dy);
     }
 }
 
 void PointDataSource::releasePoints() {
-    for (const auto& p : items())
+    for (MyPoint* p : items())
         p->setPointName("");
 }
 

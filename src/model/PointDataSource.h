@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/MyPoint.h"
+#include "model/PointArena.h"
 #include "model/PointD.h"
 #include "model/Rect.h"
 #include "model/rtDataSource.h"
@@ -16,8 +17,12 @@ class RouteWindow;
 
 // A route: its points from start to finish and the geometry on them, in the
 // tracing view's pixels. Nothing is cached; every answer is recomputed.
-class PointDataSource : public rtDataSource<MyPoint> {
+// The points live in the route's own arena: a point keeps its address from
+// the moment the route makes it until the route destroys it.
+class PointDataSource : public rtDataSource<MyPoint, PointArena> {
 public:
+    // Keeps a copy of the point: the answer is the route's point, and the
+    // handed-in object is destroyed.
     MyPoint* add(std::unique_ptr<MyPoint> point) override;
     MyPoint* add(float x, float y, MyPoint::Kind kind = MyPoint::Regular);
 
@@ -77,6 +82,7 @@ public:
     void setDontShowWaypointAlert(RouteCheckBox* box) { dontShowWaypointAlert = box; }
     Rect tableViewFrame() const;
     void setTableViewFrame(const Rect& frame);
+    const PointArena& pointArena() const { return itemStorage(); }
 
     // Told of every point just before the route destroys it, so holders of
     // non-owning pointers can let go.
