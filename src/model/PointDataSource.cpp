@@ -17,7 +17,9 @@ MyPoint* PointDataSource::add(std::unique_ptr<MyPoint> point) {
 }
 
 MyPoint* PointDataSource::add(float x, float y, MyPoint::Kind kind) {
-    return add(std::make_unique<MyPoint>(x, y, kind));
+    MyPoint* added = addCopy(MyPoint(x, y, kind));
+    reloadTable();
+    return added;
 }
 
 int64_t PointDataSource::numberOfRowsInTableView(const TableView* table) const {

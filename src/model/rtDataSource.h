@@ -138,6 +138,13 @@ protected:
         return Items::pointer(*collection.insert(at, storage.adopt(std::move(item))));
     }
 
+    // Appends a copy of `value` that the storage makes in place, with no
+    // heap object in between; only for storage that can (PointArena).
+    T* addCopy(const T& value) {
+        collection.push_back(storage.make(value));
+        return Items::pointer(collection.back());
+    }
+
     const std::vector<Entry>& items() const { return collection; }
     const Items& itemStorage() const { return storage; }
 
