@@ -2,6 +2,7 @@
 
 #include "platform/ColourWell.h"
 #include "platform/Defaults.h"
+#include "platform/Log.h"
 #include "platform/PopUpTitles.h"
 #include "platform/PreferenceKeys.h"
 #include "platform/StringTables.h"
@@ -134,7 +135,9 @@ void Preferences::save(const QString& routeFolder) {
         defaults.setString(PreferenceKeys::dontShowWaypointAlert,
                            yesNo(c.tracingView->DontShowWaypointAlertIsSet()));
     saveWebImageSize();
-    defaults.sync();
+    // The choices of this session are lost; the log must say so.
+    if (!defaults.sync())
+        wlog(QStringLiteral("preferences were not saved"));
 }
 
 // The well's colour, not the window's, which may have been made more opaque.

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "app/AcetateWindow.h"
+#include "app/FatController.h"
+#include "app/WindowDesigns.h"
+#include "inspector/WandrelRouteInfoInspector.h"
+#include "platform/Alerts.h"
+#include "platform/AppDataSandbox.h"
+#include "scale/SwinginSlider.h"
+#include "tracing/WandrelTracingView.h"
+#include "ui_WandrelRouteInfoInspector.h"
+
+#include "DefaultsSandbox.h"
+#include "PopUpSteps.h"
+#include "QStringPrinter.h"
+
+#include <QSettings>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+// A user's session with the whole application: started over a defaults
+// store and an application-data folder of its own, driven with real events,
+// quit as the application's delegate quits it, and started again at will.
+class Session : public ::testing::Test {
+protected:
+    ~Session() override { Alerts::reset(); }
+
+    void start() {
+        window = std::make_unique<AcetateWindow>();
+        window->show();
+        QCoreApplication::processEvents();
+        // Presses reach the route only in the active window.
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    void quit() {
+        window->getController().applicationWillTerminate();
+        window.reset();
+    }
+    void restart() {
+        quit();
+        start();
+    }
+
+    WindowDesigns& d() { return window->getDesigns(); }
+    FatController& controller() { return window->getController(); }
+    WandrelTracingView* view() { return d().acetate.wandrelMainView; }
+    SwinginSlider* bar() { return d().acetate.scaleSlider; }
+    PointDataSource& route() { return view()->getPointDataSource(); }
+    WandrelRouteInfoInspector& inspector() { return view()->getInfo(); }
+
+    // Positions on the acetate are in the view's coordinates, y up.
+    QPoint at(QPointF p) { return QPoint(qRound(p.x()), view()->height() - qRound(p.y())); }
+    void click(QPointF p, Qt::KeyboardModifiers keys = {}) {
+        QTest::mouseClick(view(), Qt::LeftButton, keys, at(p));
+    }
+    void doubleClick(QPointF p) {
+        QTest::mouseClick(view(), Qt::LeftButton, {}, at(p));
+        QTest::mouseDClick(view(), Qt::LeftButton, {}, at(p));
+        QTest::mouseRelease(view(), Qt::LeftButton, {}, at(p));
+    }
+    void drag(QPointF from, std::initializer_list<QPointF> path) {
+        QTest::mousePress(view(), Qt::LeftButton, {}, at(from));
+        for (QPointF p : path)
+            QTest::mouseMove(view(), at(p));
+        QTest::mouseRelease(view(), Qt::LeftButton, {}, at(*(path.end() - 1)));
+    }
+
+    // Grabs an end of the scale bar where it is drawn and drops it on `to`,
+    // a place on the acetate.
+    void dragBarEnd(bool thatEnd, QPointF to) {
+        const QPointF end = thatEnd ? bar()->getThatEnd() : bar()->getThisEnd();
+        const QPoint grab(qRound(end.x()), bar()->height() - qRound(end.y()));
+        QTest::mousePress(bar(), Qt::LeftButton, {}, grab);
+        QTest::mouseMove(bar(), bar()->mapFromParent(at(to)));
+        QTest::mouseRelease(bar(), Qt::LeftButton, {}, bar()->mapFromParent(at(to)));
+    }
+    // Where an end of the bar lies on the acetate.
+    QPointF barEnd(bool thatEnd) {
+        return bar()->frame().topLeft() + (thatEnd ? bar()->getThatEnd() : bar()->getThisEnd());
+    }
+
+    static void type(QLineEdit* field, const QString& text) {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, text);
+    }
+
+    QString length() { return d().unitViews.answer2->text(); }
+    QString area() { return d().unitViews.areaAnswer->text(); }
+    // A leg-table cell as the inspector shows it.
+    QString cell(int row, int column) {
+        QCoreApplication::processEvents(); // reloads wait for the event loop
+        const WaypointTableModel& model = inspector().tableModel();
+        return model.data(model.index(row, column)).toString();
+    }
+    int legRows() {
+        QCoreApplication::processEvents();
+        return inspector().tableModel().rowCount();
+    }
+
+    QString stored(const QString& key) {
+        return QSettings(QSettings::IniFormat, QSettings::UserScope, "Wandrel", "Wandrel")
+            .value(key)
+            .toString();
+    }
+
+    void put(const QString& key, const QVariant& value) {
+        QSettings(QSettings::IniFormat, QSettings::UserScope, "Wandrel", "Wandrel")
+            .setValue(key, value);
+    }
+    static QString storeFile() {
+        return QSettings(QSettings::IniFormat, QSettings::UserScope, "Wandrel", "Wandrel")
+            .fileName();
+    }
+
+    TemporaryDefaults store;
+    TemporaryAppDataFolder appData;
+    std::unique_ptr<AcetateWindow> window;
+};
+
+// The figure as shown, three decimals, against one worked out apart from the
+// application: a shown figure is within half a unit of its last digit, and
+// single precision adds a little.
+#define EXPECT_SHOWN(text, expected)                                                               \
+    do {                                                                                           \
+        const double want_ = (expected);                                                           \
+        EXPECT_NEAR((text).toDouble(), want_, 0.0005 + std::abs(want_) * 1e-5)                     \
+            << (text).toStdString();                                                               \
+        EXPECT_EQ((text).size() - (text).indexOf(u'.'), 4) << (text).toStdString();                \
+    } while (false)
