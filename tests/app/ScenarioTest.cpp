@@ -1,0 +1,179 @@
+#include "SessionFixture.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+#include <vector>
+
+namespace {
+
+constexpr double metresPerMile = 1609.344;
+
+double pathLength(const std::vector<QPointF>& points) {
+    double sum = 0;
+    for (size_t i = 1; i < points.size(); ++i)
+        sum += std::hypot(points[i].x() - points[i - 1].x(), points[i].y() - points[i - 1].y());
+    return sum;
+}
+
+// The polygon the route closes, by the shoelace formula.
+double enclosed(const std::vector<QPointF>& points) {
+    double twice = 0;
+    for (size_t i = 0; i < points.size(); ++i) {
+        const QPointF& a = points[i];
+        const QPointF& b = points[(i + 1) % points.size()];
+        twice += a.x() * b.y() - b.x() * a.y();
+    }
+    return std::abs(twice) / 2;
+}
+
+// The bar laid from (60, 80) to (380, 140) for 2.5 km; a rectangle traced
+// with waypoints at its start, its third corner (Alt) and its end.
+class Measuring : public Session {
+protected:
+    const QPointF a{100, 250}, b{500, 250}, c{500, 450}, e{100, 450};
+
+    void SetUp() override {
+        start();
+        ASSERT_GE(view()->width(), 560);
+        ASSERT_GE(view()->height(), 500);
+    }
+
+    void setScaleByHand() {
+        dragBarEnd(false, {60, 80});
+        dragBarEnd(true, {380, 140});
+        type(d().unitViews.numberOfUnits2, "2.5");
+        choose(d().unitViews.scaleUnits2, "km");
+        choose(d().unitViews.answerUnits2, "mile(s)");
+        choose(d().unitViews.areaUnits, "ha");
+    }
+    void traceRectangle() {
+        click(a);
+        click(b);
+        click(c, Qt::AltModifier);
+        doubleClick(e);
+    }
+    // Metres a pixel stands for, from where the ends were dropped.
+    static double metresPerPixel() { return 2500 / std::hypot(380.0 - 60, 140.0 - 80); }
+    static double miles(double pixels) { return pixels * metresPerPixel() / metresPerMile; }
+    static double hectares(double squarePixels) {
+        return squarePixels * metresPerPixel() * metresPerPixel() / 10000;
+    }
+};
+
+TEST_F(Measuring, ScaleByHandThenARouteWithWaypointsAndItsLegTable) {
+    setScaleByHand();
+    EXPECT_EQ(barEnd(false), QPointF(60, 80));
+    EXPECT_EQ(barEnd(true), QPointF(380, 140));
+    EXPECT_EQ(controller().getScaleText()->string(), " Scale is 2.5 km ");
+    traceRectangle();
+    ASSERT_EQ(route().count(), 4);
+    EXPECT_TRUE(view()->isFinished());
+
+    const std::vector<QPointF> traced{a, b, c, e};
+    EXPECT_SHOWN(length(), miles(pathLength(traced)));
+    EXPECT_SHOWN(area(), hectares(enclosed(traced)));
+    EXPECT_EQ(d().preferences.answer->text(), length());
+
+    d().acetate.showInfoMenuItem->trigger();
+    ASSERT_TRUE(inspector().isWindowLoaded() && inspector().getWindow()->isVisible());
+    EXPECT_EQ(inspector().controls()->infoAnswer->text(), length());
+    ASSERT_EQ(legRows(), 3);
+    EXPECT_EQ(cell(0, 0), "Start");
+    EXPECT_SHOWN(cell(0, 1), miles(600));
+    EXPECT_EQ(cell(0, 2), "-");
+    EXPECT_SHOWN(cell(0, 3), miles(1000));
+    EXPECT_SHOWN(cell(1, 1), miles(400));
+    EXPECT_SHOWN(cell(1, 2), miles(600));
+    EXPECT_SHOWN(cell(1, 3), miles(400));
+    EXPECT_EQ(cell(2, 0), "Finish");
+    EXPECT_SHOWN(cell(2, 2), miles(1000));
+
+    quit();
+    EXPECT_EQ(stored("WandrelNumberOfUnits"), "2.5");
+    EXPECT_EQ(stored("WandrelScaleUnits"), "km");
+    start();
+    // The ends are kept in the bar's own frame, which starts where designed.
+    EXPECT_EQ(barEnd(true) - barEnd(false), QPointF(320, 60));
+    EXPECT_EQ(d().unitViews.numberOfUnits2->text(), "2.5");
+    EXPECT_EQ(route().count(), 0) << "a route is not kept across runs";
+    traceRectangle();
+    EXPECT_SHOWN(length(), miles(1000));
+}
+
+TEST_F(Measuring, ModifyLockUndoAndContinueKeepTheFiguresTrue) {
+    setScaleByHand();
+    traceRectangle();
+    drag(b, {{502, 246}, {500, 150}}); // modify mode, as designed
+    click({300, 450});                 // on the last segment: a point more
+    ASSERT_EQ(route().count(), 5);
+    std::vector<QPointF> now{a, {500, 150}, c, {300, 450}, e};
+    EXPECT_SHOWN(length(), miles(pathLength(now)));
+    EXPECT_SHOWN(area(), hectares(enclosed(now)));
+
+    d().acetate.dragmodeMenuItem->trigger();
+    ASSERT_FALSE(d().acetate.dragmodeMenuItem->isChecked()) << "lock mode";
+    drag({300, 350}, {{310, 350}, {350, 330}});
+    for (QPointF& p : now)
+        p += QPointF(50, -20);
+    EXPECT_EQ(QPointF(route().getFirstItem()->getX(), route().getFirstItem()->getY()), now[0]);
+    EXPECT_SHOWN(length(), miles(pathLength(now)));
+    d().acetate.dragmodeMenuItem->trigger();
+
+    d().acetate.undoPointMenuItem->trigger();
+    now.pop_back();
+    EXPECT_FALSE(view()->isFinished());
+    EXPECT_SHOWN(length(), miles(pathLength(now)));
+    click({150, 430});
+    QTest::keyClick(view(), Qt::Key_Escape);
+    d().acetate.contMenuItem->trigger();
+    doubleClick({100, 330});
+    now.insert(now.end(), {{150, 430}, {100, 330}});
+    ASSERT_EQ(route().count(), 6);
+    EXPECT_TRUE(view()->isFinished());
+    EXPECT_SHOWN(length(), miles(pathLength(now)));
+    EXPECT_SHOWN(area(), hectares(enclosed(now)));
+
+    view()->showInfo();
+    ASSERT_EQ(legRows(), 3) << "the start, the corner placed with Alt and the finish";
+    EXPECT_SHOWN(cell(0, 1), miles(pathLength({now[0], now[1], now[2]})));
+    EXPECT_SHOWN(cell(1, 1), miles(pathLength({now.begin() + 2, now.end()})));
+    quit();
+}
+
+TEST_F(Measuring, DistanceMarkersThroughTheDialogLieOnTheRoute) {
+    setScaleByHand();
+    traceRectangle();
+    d().acetate.placeMarkersMenuItem->trigger();
+    ASSERT_TRUE(d().distanceMarkerDialog->isVisible());
+    type(d().distanceMarkers.markerNumber, "0.5");
+    choose(d().distanceMarkers.markerUnits, "mile(s)");
+    QTest::mouseClick(d().distanceMarkers.markerButtons->button(QDialogButtonBox::Ok),
+                      Qt::LeftButton);
+    EXPECT_FALSE(d().distanceMarkerDialog->isVisible());
+
+    // Every half mile along the 1000 pixels, from the start.
+    const double every = 0.5 * metresPerMile / metresPerPixel();
+    const auto expected = static_cast<int>(std::floor(1000 / every));
+    ASSERT_EQ(route().count(), 4 + expected);
+    std::vector<QPointF> markers;
+    for (int64_t i = 0; i < route().count(); ++i)
+        if (route().getnthItem(i)->isDistanceMarker())
+            markers.emplace_back(route().getnthItem(i)->getX(), route().getnthItem(i)->getY());
+    ASSERT_EQ(markers.size(), size_t(expected));
+    EXPECT_NEAR(markers[0].x(), 100 + every, 0.01);
+    EXPECT_NEAR(markers[0].y(), 250, 0.01);
+    EXPECT_NEAR(markers[3].x(), 500, 0.01) << "past the first corner";
+    EXPECT_NEAR(markers[3].y(), 250 + 4 * every - 400, 0.01);
+    EXPECT_SHOWN(length(), miles(1000)); // markers lie on the line
+    view()->showInfo();
+    EXPECT_EQ(legRows(), 3) << "markers are no waypoints";
+
+    ASSERT_TRUE(d().acetate.markerRemoveMenuItem->isEnabled());
+    d().acetate.markerRemoveMenuItem->trigger();
+    EXPECT_EQ(route().count(), 4);
+    EXPECT_SHOWN(length(), miles(1000));
+    quit();
+}
+
+} // namespace
