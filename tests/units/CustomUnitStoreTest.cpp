@@ -95,7 +95,8 @@ TEST_F(CustomUnitStoreTest, ReadsWhatItCanOfABinaryStoreOfMixedKinds) {
                      "<dict><key>name</key><integer>7</integer><key>conversionFactor</key>"
                      "<real>5.0292</real><key>area</key><string>YES</string></dict>";
     for (const char* refused : {"<string>0</string>", "<string>-2</string>", "<string>abc</string>",
-                                "<string>1e39</string>", "<true/>"})
+                                "<string>1e39</string>", "<string>nan</string>",
+                                "<string>-inf</string>", "<true/>"})
         xml += rods(refused);
     xml += "<string>not a unit</string>"
            "<dict><key>conversionFactor</key><string>3 metres</string></dict>"
