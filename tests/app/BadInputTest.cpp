@@ -28,8 +28,12 @@ protected:
         QTest::mouseClick(d().distanceMarkers.markerButtons->button(QDialogButtonBox::Ok),
                           Qt::LeftButton);
         const bool refused = Alerts::answered().size() > alerts;
-        if (refused)
+        if (refused) {
+            EXPECT_EQ(Alerts::answered().last().message,
+                      "Scale unit is mile(s). You can't place markers every 1 mile(s)");
+            EXPECT_TRUE(d().distanceMarkerDialog->isVisible());
             d().distanceMarkerDialog->reject();
+        }
         return !refused;
     }
     void storeBytes(const QString& path, const QByteArray& bytes) {
