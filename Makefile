@@ -1,4 +1,5 @@
 # Thin wrapper over CMake: `make run`, `make test`, `make bench`.
+# `run` and `test` are scripts/run.sh and scripts/test.sh, which also work without make.
 BUILD      ?= build
 BUILD_SAN  ?= build-sanitize
 BUILD_BENCH ?= build-bench
@@ -20,11 +21,13 @@ $(BUILD)/CMakeCache.txt:
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	$(BUILD)/src/app/wandrel
+SCRIPT_ENV = BUILD_DIR="$(BUILD)" JOBS="$(JOBS)" CMAKE_ARGS="$(CMAKE_ARGS)"
 
-test: build
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+run:
+	$(SCRIPT_ENV) ./scripts/run.sh
+
+test:
+	$(SCRIPT_ENV) ./scripts/test.sh
 
 # LeakSanitizer is on by default on Linux; said again so an inherited ASAN_OPTIONS cannot turn it off.
 test-sanitize: deps
