@@ -39,12 +39,17 @@ public:
         storage.discardAll(collection);
     }
 
-    // Removes every occurrence; an item not held changes nothing.
+    // An item not held changes nothing. Every entry is made by the storage,
+    // so an item is held at most once.
     void deleteItem(const T* item) {
-        if (!item || indexOf(item) < 0)
+        const int64_t i = item ? indexOf(item) : -1;
+        if (i < 0)
             return;
         willRemove(item);
-        eraseWhere([item](const T& held) { return &held == item; });
+        const auto at = collection.begin() + static_cast<std::ptrdiff_t>(i);
+        Entry gone = std::move(*at);
+        collection.erase(at);
+        storage.discard(gone);
     }
 
     void deleteLastItem() {
