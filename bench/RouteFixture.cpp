@@ -37,7 +37,7 @@ RouteFixture& RouteFixture::forSize(int64_t points) {
     return *slot;
 }
 
-RouteFixture::RouteFixture(int64_t size) : points(std::make_unique<PointDataSource>()) {
+RouteFixture::RouteFixture(int64_t size) {
     Draw draw;
     float x = 2000, y = 1500, heading = 0;
     float sx = 1, sy = 1;
@@ -49,9 +49,16 @@ RouteFixture::RouteFixture(int64_t size) : points(std::make_unique<PointDataSour
         x = reflect(x + sx * step * std::cos(heading), 4000, sx);
         y = reflect(y + sy * step * std::sin(heading), 3000, sy);
     }
+    points = copyOfRoute();
+}
+
+std::unique_ptr<PointDataSource> RouteFixture::copyOfRoute() const {
+    auto copy = std::make_unique<PointDataSource>();
     for (const auto& [px, py] : xys)
-        points->add(px, py);
+        copy->add(px, py);
+    const auto size = static_cast<int64_t>(xys.size());
     const int64_t gaps = waypointCount - 1;
     for (int64_t k = 0; size > 1 && k <= gaps; ++k)
-        points->getnthItem(k * (size - 1) / gaps)->setWaypoint(true);
+        copy->getnthItem(k * (size - 1) / gaps)->setWaypoint(true);
+    return copy;
 }

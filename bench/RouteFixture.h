@@ -20,6 +20,9 @@ public:
     explicit RouteFixture(int64_t size);
 
     PointDataSource& route() { return *points; }
+    // Another route with the same points and waypoints, for benchmarks that
+    // move points and must leave the shared one as it was.
+    std::unique_ptr<PointDataSource> copyOfRoute() const;
     const std::vector<std::pair<float, float>>& coordinates() const { return xys; }
     int64_t size() const { return static_cast<int64_t>(xys.size()); }
 
