@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ChangeCounter.h"
 #include "model/dataObject.h"
 
 #include <cstdint>
@@ -16,13 +17,25 @@ public:
 
     float getX() const { return xco; }
     float getY() const { return yco; }
-    void setX(float x) { xco = x; }
-    void setY(float y) { yco = y; }
+    void setX(float x) {
+        xco = x;
+        changes.bump();
+    }
+    void setY(float y) {
+        yco = y;
+        changes.bump();
+    }
     int32_t getPointType() const { return pointType; }
 
     // A point has one kind: either setter overwrites a distance marker.
-    void setWaypoint(bool yes) { pointType = yes ? Waypoint : Regular; }
-    void setDistanceMarker() { pointType = DistanceMarker; }
+    void setWaypoint(bool yes) {
+        pointType = yes ? Waypoint : Regular;
+        changes.bump();
+    }
+    void setDistanceMarker() {
+        pointType = DistanceMarker;
+        changes.bump();
+    }
     bool isWaypoint() const { return pointType == Waypoint; }
     bool isDistanceMarker() const { return pointType == DistanceMarker; }
 
@@ -35,8 +48,13 @@ public:
     void showInspector(const void* /*sender*/) {}
     void breakConnections() {}
 
+    // Counts every point made, moved, re-kinded or destroyed anywhere, so a
+    // drawing can tell at once whether any route may have changed.
+    static uint64_t changeCount() { return ChangeCounter::count(); }
+
 private:
     float xco = 0;
     float yco = 0;
     int32_t pointType = Regular;
+    [[no_unique_address]] ChangeCounter changes;
 };
