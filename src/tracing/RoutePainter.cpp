@@ -5,7 +5,7 @@
 
 namespace {
 
-const QColor shadingColour = QColor::fromRgbF(0.75f, 0.75f, 0.75f, 0.5f);
+const QColor shading = QColor::fromRgbF(0.75f, 0.75f, 0.75f, 0.5f);
 const QColor startColour = QColor::fromRgbF(0, 1, 0, 1);
 const QColor endColour = QColor::fromRgbF(1, 0, 0, 1);
 const QColor midColour = QColor::fromRgbF(1, 0.5f, 0, 1);
@@ -55,15 +55,13 @@ void RoutePainter::drawRoute(QPainter& painter, const RouteScene& scene) {
         const MyPoint* point = scene.route->getnthItem(i);
         if (!point)
             continue;
-        // The band's offset is taken in floats, as the points are stored.
         const QPointF at(point->getX(), point->getY());
-        const QPointF shifted(point->getX() + 1.0f, point->getY() + 1.0f);
         if (inner.elementCount() == 0) {
             inner.moveTo(at);
-            outer.moveTo(shifted);
+            outer.moveTo(shifted(*point));
         } else {
             inner.lineTo(at);
-            outer.lineTo(shifted);
+            outer.lineTo(shifted(*point));
         }
     }
     if (isTracingToPointer(scene) && inner.elementCount() > 0) {
@@ -72,35 +70,70 @@ void RoutePainter::drawRoute(QPainter& painter, const RouteScene& scene) {
     }
     if (scene.shadeArea) {
         outer.setFillRule(Qt::WindingFill);
-        painter.fillPath(outer, shadingColour);
+        painter.fillPath(outer, shading);
     }
-    const float width = scene.style.lineWidth;
-    painter.strokePath(outer, roundPen(scene.style.highLight, width));
-    painter.strokePath(inner, roundPen(scene.style.lowLight, width / 2.0f));
+    painter.strokePath(outer, bandPen(scene.style));
+    painter.strokePath(inner, corePen(scene.style));
 }
 
 void RoutePainter::drawPoints(QPainter& painter, const RouteScene& scene) {
     const int64_t n = scene.route ? scene.route->count() : 0;
-    if (n == 0)
+    for (int64_t i = 0; i < n; ++i)
+        drawGlyphsOf(painter, scene, i);
+}
+
+void RoutePainter::drawGlyphsOf(QPainter& painter, const RouteScene& scene, int64_t index) {
+    const MyPoint* point = scene.route ? scene.route->getnthItem(index) : nullptr;
+    if (!point)
         return;
-    const MyPoint* last = scene.route->getnthItem(0);
-    if (last)
-        drawStartPoint(painter, last->getX(), last->getY(), last == scene.currentPoint);
-    for (int64_t i = 1; i < n; ++i) {
-        const MyPoint* point = scene.route->getnthItem(i);
-        if (!point)
-            continue;
-        last = point;
-        const bool current = point == scene.currentPoint;
-        const bool marked = point->isWaypoint() || point->isDistanceMarker();
-        // A finished route's last point gets the end glyph instead.
-        if (marked && !(scene.finished && i == n - 1))
-            drawWayPoint(painter, point->getX(), point->getY(), current);
-        else if (scene.modifyMode)
-            drawMidPoint(painter, point->getX(), point->getY(), current);
+    const bool current = point == scene.currentPoint;
+    drawGlyph(painter, glyphOf(scene, *point, index), *point, current);
+    if (scene.finished && index == scene.route->count() - 1)
+        drawEndPoint(painter, point->getX(), point->getY(), current);
+}
+
+RoutePainter::Glyph RoutePainter::glyphOf(const RouteScene& scene, const MyPoint& point,
+                                          int64_t index) {
+    if (index == 0)
+        return Glyph::Start;
+    const bool marked = point.isWaypoint() || point.isDistanceMarker();
+    // A finished route's last point gets the end glyph instead.
+    if (marked && !(scene.finished && index == scene.route->count() - 1))
+        return Glyph::Way;
+    return scene.modifyMode ? Glyph::Mid : Glyph::None;
+}
+
+void RoutePainter::drawGlyph(QPainter& painter, Glyph glyph, const MyPoint& point, bool fill) {
+    switch (glyph) {
+    case Glyph::Start:
+        drawStartPoint(painter, point.getX(), point.getY(), fill);
+        break;
+    case Glyph::Way:
+        drawWayPoint(painter, point.getX(), point.getY(), fill);
+        break;
+    case Glyph::Mid:
+        drawMidPoint(painter, point.getX(), point.getY(), fill);
+        break;
+    case Glyph::None:
+        break;
     }
-    if (scene.finished && last)
-        drawEndPoint(painter, last->getX(), last->getY(), last == scene.currentPoint);
+}
+
+QPen RoutePainter::bandPen(const LineStyle& style) {
+    return roundPen(style.highLight, style.lineWidth);
+}
+
+QPen RoutePainter::corePen(const LineStyle& style) {
+    return roundPen(style.lowLight, style.lineWidth / 2.0f);
+}
+
+QColor RoutePainter::shadingColour() {
+    return shading;
+}
+
+// The band's offset is taken in floats, as the points are stored.
+QPointF RoutePainter::shifted(const MyPoint& point) {
+    return {point.getX() + 1.0f, point.getY() + 1.0f};
 }
 
 void RoutePainter::drawStartPoint(QPainter& painter, float x, float y, bool fill) {

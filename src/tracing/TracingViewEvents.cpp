@@ -1,5 +1,6 @@
 // Pointer and keyboard handling: tracing, selecting, inserting, dragging
 // points or the whole route, context menus and the delete and finish keys.
+#include "tracing/RouteLayer.h"
 #include "tracing/TracingViewClient.h"
 #include "tracing/WandrelTracingView.h"
 
@@ -247,8 +248,10 @@ void WandrelTracingView::mouseDraggedStep2(const TracingEvent& event) {
         beingDragged = pointDataSource->getNearestPointToX(mouseX, mouseY);
     currentPoint = beingDragged;
     if (beingDragged) {
+        const uint64_t before = MyPoint::changeCount();
         beingDragged->setX(mouseX);
         beingDragged->setY(mouseY);
+        routeLayer->draggedPointMoved(beingDragged, before);
     }
     if (fatController)
         fatController->setChangesMade(true);
@@ -266,9 +269,11 @@ void WandrelTracingView::mouseUp() {
 
 bool WandrelTracingView::mouseMoved(const TracingEvent& event) {
     if (within) {
+        const QPointF before(mouseX, mouseY);
         mouseX = event.x();
         mouseY = event.y();
-        update();
+        // Only the line to the pointer moved; the route's picture stays.
+        update(RouteLayer::pointerDamage(scene(), before));
     }
     return !finished;
 }

@@ -5,6 +5,7 @@
 #include "platform/Defaults.h"
 #include "platform/PreferenceKeys.h"
 #include "platform/StringTables.h"
+#include "tracing/RouteLayer.h"
 #include "tracing/RoutePainter.h"
 #include "tracing/TracingViewClient.h"
 
@@ -39,7 +40,7 @@ float terrainStretch(float t) {
 
 WandrelTracingView::WandrelTracingView(QWidget* parent)
     : QWidget(parent), pointDataSource(std::make_unique<PointDataSource>()),
-      placedHeight(height()) {
+      routeLayer(std::make_unique<RouteLayer>()), placedHeight(height()) {
     watchRoute();
     makeCursors();
     setAcceptDrops(true);
@@ -201,6 +202,7 @@ RouteScene WandrelTracingView::scene() const {
     s.mouseX = mouseX;
     s.mouseY = mouseY;
     s.currentPoint = currentPoint;
+    s.draggedPoint = beingDragged;
     s.modifyMode = isShowingPoints();
     s.shadeArea = isShadingArea();
     s.viewSize = QSizeF(size());
@@ -210,12 +212,14 @@ RouteScene WandrelTracingView::scene() const {
     return s;
 }
 
-void WandrelTracingView::paintEvent(QPaintEvent* /*event*/) {
+void WandrelTracingView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(0, height());
-    painter.scale(1, -1);
-    RoutePainter::paint(painter, scene());
+    routeLayer->paint(painter, scene(), event->rect());
+}
+
+void WandrelTracingView::forgetDrawing() {
+    routeLayer->forget();
+    update();
 }
 
 // Views on the acetate are placed from its bottom edge (y up), so they keep

@@ -27,6 +27,7 @@ class TracingViewClient;
 class UnitDataSource;
 class WandrelRouteInfoInspector;
 class QWindow;
+class RouteLayer;
 struct RouteScene;
 
 // The view over the acetate in which the one route is traced, edited and
@@ -198,6 +199,8 @@ public slots:
     void removeThisFragment();
     void cont();
     void reDraw() override { update(); }
+    // Drops the cached picture of the route: the next paint draws afresh.
+    void forgetDrawing();
     void showInfo();
     void toggleImageAttachments();
     // The zoom window: opened over the acetate's corner with its slider at
@@ -261,6 +264,7 @@ private:
     void followPointer();
 
     std::unique_ptr<PointDataSource> pointDataSource;
+    std::unique_ptr<RouteLayer> routeLayer;
     TracingViewClient* fatController = nullptr;
     bool within = true;
     bool finished = false;

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "tracing/RoutePainter.h"
+
+#include <QImage>
+#include <QPolygonF>
+#include <QRect>
+
+#include <cstdint>
+#include <vector>
+
+// The tracing view's drawing: a cached picture of everything that does not
+// follow the pointer, at the device's pixel ratio, with the line to the
+// pointer (and a dragged point's two segments and glyph) drawn live over
+// it. The picture is keyed on everything it shows, the route's points
+// through MyPoint::changeCount(), so a stale one is never used.
+class RouteLayer {
+public:
+    // `painter` paints the view's widget or an image of it, untransformed;
+    // only `dirty` (widget coordinates) needs painting.
+    void paint(QPainter& painter, const RouteScene& scene, const QRect& dirty);
+    // The view moved its dragged point itself, and nothing else changed
+    // since the count was `before`: a picture that leaves that point out
+    // stays good.
+    void draggedPointMoved(const MyPoint* point, uint64_t before);
+    void forget() { valid = false; }
+    // Pictures drawn so far.
+    int64_t pictureCount() const { return pictures; }
+
+    // The widget area the pointer line covers at the scene's pointer and at
+    // `before`, shading included.
+    static QRect pointerDamage(const RouteScene& scene, QPointF before);
+
+private:
+    struct Key {
+        const PointDataSource* route = nullptr;
+        int64_t count = 0;
+        uint64_t changes = 0;
+        bool finished = false;
+        bool pointerLive = false;
+        bool modifyMode = false;
+        bool shadeArea = false;
+        const MyPoint* currentPoint = nullptr;
+        const MyPoint* draggedPoint = nullptr;
+        QColor highLight, lowLight;
+        float lineWidth = 0;
+        QSizeF viewSize;
+        qreal pixelRatio = 1;
+        bool operator==(const Key&) const = default;
+    };
+
+    static Key keyFor(const RouteScene& scene, qreal pixelRatio);
+    void draw(const RouteScene& scene);
+    void paintPointerShading(QPainter& painter, const RouteScene& scene) const;
+    void paintLive(QPainter& painter, const RouteScene& scene) const;
+
+    bool valid = false;
+    Key key;
+    QImage picture;
+    int64_t pictures = 0;
+    // What the live drawing needs of the picture's making.
+    std::vector<QPolygonF> bandLines;
+    int64_t draggedIndex = -1;
+};
