@@ -5,6 +5,7 @@
 #include <QPicture>
 #include <QPolygonF>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -22,6 +23,10 @@ const PointDataSource& routeInView(int64_t size) {
         slot->route().applyTransformX(140, 25);
     }
     return slot->route();
+}
+
+const PointDataSource& baselineRoute(int64_t size) {
+    return routeInView(std::min<int64_t>(size, 10000));
 }
 
 LineStyle defaultStyle() {

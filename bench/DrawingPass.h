@@ -23,6 +23,11 @@ constexpr int viewHeight = 800;
 // the view, so each size gets its own copy, shrunk to 1000 x 750, centred.
 const PointDataSource& routeInView(int64_t size);
 
+// The route a pass of `size` points is measured against: itself up to
+// 10,000 points, the 10,000-point route past that, which is what larger
+// passes are judged by and keeps a run short.
+const PointDataSource& baselineRoute(int64_t size);
+
 // The preset the application starts with.
 LineStyle defaultStyle();
 

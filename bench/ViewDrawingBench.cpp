@@ -9,18 +9,29 @@
 #include <memory>
 
 // The whole tracing view: its paint event through QWidget::render, and a
-// pointer movement delivered as a real event before the redraw.
+// pointer movement or a drag delivered as a real event before the redraw.
 
 namespace {
 
 using namespace drawing;
 
-// Only the line style is asked for while drawing; the rest answers nothing.
+// The line style, and drags routed back to the one view as the
+// application's controller routes them.
 class StyleOnlyController : public TracingViewClient {
 public:
     QColor getHighLightColour() const override { return defaultStyle().highLight; }
     QColor getLowLightColour() const override { return defaultStyle().lowLight; }
     float getLineWidth() const override { return defaultStyle().lineWidth; }
+    WandrelTracingView* tracingViewWithPointBeingDragged() override {
+        return view && view->isPointBeingDragged() ? view : nullptr;
+    }
+    bool findHitPointAndPassDragEvent(const TracingEvent& event) override {
+        if (!view || !view->pointHitTest(event))
+            return false;
+        view->mouseDraggedStep2(event);
+        return true;
+    }
+    WandrelTracingView* view = nullptr;
 };
 
 // A 1280 x 800 view holding its own copy of the route.
@@ -33,6 +44,7 @@ struct ViewFixture {
         }
         modifyItem.setCheckable(true);
         modifyItem.setChecked(modify);
+        controller.view = &view;
         view.setController(&controller);
         view.setDragmodeMenuItem(&modifyItem);
         view.resize(viewWidth, viewHeight);
@@ -51,19 +63,26 @@ void render(WandrelTracingView& view, QImage& image) {
     view.render(&image);
 }
 
+// A full pass: the view's cached picture is dropped first, so the whole
+// route is drawn again.
 void BM_viewPass(benchmark::State& state) {
     const PointDataSource& route = routeInView(state.range(0));
     ViewFixture fixture(route, true, state.range(1) != 0);
     QImage image = makeImage();
-    runAgainstPolyline(state, route, [&] { render(fixture.view, image); });
+    runAgainstPolyline(state, baselineRoute(state.range(0)), [&] {
+        fixture.view.forgetDrawing();
+        render(fixture.view, image);
+    });
 }
 
 void BM_viewPointerMove(benchmark::State& state) {
     const PointDataSource& route = routeInView(state.range(0));
     ViewFixture fixture(route, false, false);
     QImage image = makeImage();
+    // The route's picture is drawn once, before the pointer moves.
+    render(fixture.view, image);
     int step = 0;
-    runAgainstPolyline(state, route, [&] {
+    runAgainstPolyline(state, baselineRoute(state.range(0)), [&] {
         ++step;
         const QPointF at(600 + step % 50, 400 + step % 30);
         QMouseEvent move(QEvent::MouseMove, at, fixture.view.mapToGlobal(at), Qt::NoButton,
@@ -73,16 +92,46 @@ void BM_viewPointerMove(benchmark::State& state) {
     });
 }
 
+// In modify mode, one drag event on the point halfway along a finished
+// route, wiggling it about its place, and the redraw.
+void BM_viewDragPoint(benchmark::State& state) {
+    const PointDataSource& route = routeInView(state.range(0));
+    ViewFixture fixture(route, true, true);
+    const MyPoint* middle = fixture.view.getPointDataSource().getnthItem(route.count() / 2);
+    const QPointF home(middle->getX(), viewHeight - middle->getY());
+    QImage image = makeImage();
+    // The drag has caught the point: the picture without it is drawn.
+    const auto dragTo = [&](QPointF at) {
+        QMouseEvent drag(QEvent::MouseMove, at, fixture.view.mapToGlobal(at), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&fixture.view, &drag);
+        render(fixture.view, image);
+    };
+    dragTo(home);
+    int step = 0;
+    runAgainstPolyline(state, baselineRoute(state.range(0)), [&] {
+        ++step;
+        dragTo(home + QPointF(step % 9 - 4, step % 7 - 3));
+    });
+}
+
 } // namespace
 
 BENCHMARK(BM_viewPass)
     ->ArgNames({"points", "modify"})
-    ->ArgsProduct({{1000, 10000}, {0, 1}})
+    ->ArgsProduct({{1000, 10000, 100000, 1000000}, {0, 1}})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_viewPointerMove)
     ->ArgName("points")
     ->Arg(1000)
     ->Arg(10000)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_viewDragPoint)
+    ->ArgName("points")
+    ->Arg(1000)
+    ->Arg(100000)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);

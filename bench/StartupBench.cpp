@@ -1,0 +1,58 @@
+#include "app/AcetateWindow.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMainWindow>
+#include <QToolBar>
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+// From a running application to a window shown and painted once
+// (offscreen): the acetate, and a bare main window with one toolbar as the
+// yardstick. Each iteration builds, paints and destroys its window.
+
+namespace {
+
+template <typename Window> double millisecondsToFirstPaint() {
+    const auto start = std::chrono::steady_clock::now();
+    {
+        Window window;
+        window.show();
+        window.repaint();
+        QCoreApplication::processEvents();
+    }
+    const auto stop = std::chrono::steady_clock::now();
+    return std::chrono::duration<double, std::milli>(stop - start).count();
+}
+
+struct BareWindow : QMainWindow {
+    BareWindow() {
+        QToolBar* bar = addToolBar(QStringLiteral("Toolbar"));
+        bar->addAction(QStringLiteral("Item"));
+        resize(800, 600);
+    }
+};
+
+template <typename Window> void runStartup(benchmark::State& state) {
+    double total = 0;
+    for (auto _ : state) {
+        const double ms = millisecondsToFirstPaint<Window>();
+        state.SetIterationTime(ms / 1000);
+        total += ms;
+    }
+    state.counters["ms_per_pass"] = total / static_cast<double>(state.iterations());
+}
+
+void BM_startup(benchmark::State& state) {
+    runStartup<AcetateWindow>(state);
+}
+
+void BM_startupBareWindow(benchmark::State& state) {
+    runStartup<BareWindow>(state);
+}
+
+} // namespace
+
+BENCHMARK(BM_startupBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_startup)->UseManualTime()->Unit(benchmark::kMillisecond);
