@@ -5,6 +5,13 @@
 #include <vector>
 
 #if defined(__SANITIZE_ADDRESS__)
+#define WANDREL_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define WANDREL_ASAN 1
+#endif
+#endif
+#ifdef WANDREL_ASAN
 #include <sanitizer/asan_interface.h>
 #endif
 
@@ -61,7 +68,7 @@ TEST(PointArenaTest, DiscardingEverythingKeepsOneChunkAndStartsOver) {
     EXPECT_EQ(arena.make(MyPoint()), first);
 }
 
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef WANDREL_ASAN
 TEST(PointArenaTest, FreeSlotsArePoisonedUntilReused) {
     PointArena arena;
     std::vector<MyPoint*> made = fill(arena, 3);
