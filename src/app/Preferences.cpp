@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QLineEdit>
 
+#include <cmath>
+
 namespace {
 
 QString yesNo(bool yes) {
@@ -21,6 +23,13 @@ QString yesNo(bool yes) {
 
 bool isOn(const QAbstractButton* box) {
     return box && box->isChecked();
+}
+
+// An end stored beyond any screen (a damaged file) could never be dragged
+// back and would turn every figure to 0; it keeps its designed place.
+bool withinReach(float x, float y) {
+    constexpr float farthest = 1 << 16;
+    return std::fabs(x) <= farthest && std::fabs(y) <= farthest;
 }
 
 } // namespace
@@ -68,10 +77,14 @@ void Preferences::restoreTint() {
 void Preferences::restoreScaleBar() {
     if (!c.scaleSlider || !defaults.hasKey(PreferenceKeys::scaleThisEndX))
         return;
-    c.scaleSlider->moveThisEndToX(defaults.floatForKey(PreferenceKeys::scaleThisEndX),
-                                  defaults.floatForKey(PreferenceKeys::scaleThisEndY));
-    c.scaleSlider->moveThatEndToX(defaults.floatForKey(PreferenceKeys::scaleThatEndX),
-                                  defaults.floatForKey(PreferenceKeys::scaleThatEndY));
+    const float thisX = defaults.floatForKey(PreferenceKeys::scaleThisEndX);
+    const float thisY = defaults.floatForKey(PreferenceKeys::scaleThisEndY);
+    const float thatX = defaults.floatForKey(PreferenceKeys::scaleThatEndX);
+    const float thatY = defaults.floatForKey(PreferenceKeys::scaleThatEndY);
+    if (withinReach(thisX, thisY))
+        c.scaleSlider->moveThisEndToX(thisX, thisY);
+    if (withinReach(thatX, thatY))
+        c.scaleSlider->moveThatEndToX(thatX, thatY);
     c.scaleSlider->resize();
 }
 

@@ -233,6 +233,23 @@ TEST_F(BadInput, DefaultsOfWrongTypesOrNonFiniteValuesKeepTheDesign) {
     quit();
 }
 
+// An end stored far off the screen could never be dragged back, and its
+// bar, too long for single precision, would turn every figure to 0.
+TEST_F(BadInput, ABarEndStoredBeyondAnyScreenKeepsItsDesignedPlace) {
+    put("WandrelScaleThisEndX", "1e30");
+    put("WandrelScaleThisEndY", "15");
+    put("WandrelScaleThatEndX", "215");
+    put("WandrelScaleThatEndY", "15");
+    start();
+    EXPECT_EQ(bar()->floatValue(), 200.0f) << "from the designed end to the stored one";
+    traceTriangle();
+    EXPECT_EQ(length(), "1.500");
+    restart();
+    EXPECT_EQ(stored("WandrelScaleThisEndX"), "20") << "healed at the quit";
+    EXPECT_EQ(bar()->floatValue(), 200.0f);
+    quit();
+}
+
 TEST_F(BadInput, ABinaryOrGarbledDefaultsStoreStartsAsDesignedAndIsRewritten) {
     QByteArray garbage(2048, '\0');
     for (int i = 0; i < garbage.size(); ++i)
