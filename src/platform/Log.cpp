@@ -2,6 +2,8 @@
 
 #include <QDebug>
 
+Q_LOGGING_CATEGORY(lcWandrel, "wandrel")
+
 void wlog(const QString& line) {
-    qInfo().noquote() << line;
+    qCInfo(lcWandrel).noquote() << line;
 }
