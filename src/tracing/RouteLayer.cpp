@@ -33,7 +33,7 @@ RouteLayer::Key RouteLayer::keyFor(const RouteScene& scene, qreal pixelRatio) {
     k.count = scene.route ? scene.route->count() : 0;
     k.changes = MyPoint::changeCount();
     k.finished = scene.finished;
-    k.pointerLive = isTracingToPointer(scene);
+    k.shadingLive = scene.shadeArea && isTracingToPointer(scene);
     k.modifyMode = scene.modifyMode;
     k.shadeArea = scene.shadeArea;
     k.currentPoint = scene.currentPoint;
@@ -57,7 +57,7 @@ void RouteLayer::paint(QPainter& painter, const RouteScene& scene, const QRect& 
         valid = true;
     }
     painter.save();
-    if (key.pointerLive && key.shadeArea)
+    if (key.shadingLive)
         paintPointerShading(painter, scene);
     const QRectF area = QRectF(dirty) & QRectF(QPointF(0, 0), scene.viewSize);
     painter.drawImage(area, picture, QRectF(area.topLeft() * ratio, area.size() * ratio));
@@ -78,7 +78,7 @@ void RouteLayer::draw(const RouteScene& scene) {
     QPainter painter(&picture);
     flipToView(painter, scene);
     const RouteParts parts{
-        .pointerLine = false, .shading = !key.pointerLive, .leftOut = key.draggedPoint};
+        .pointerLine = false, .shading = !key.shadingLive, .leftOut = key.draggedPoint};
     ReducedRoutePainter reduced(painter, scene, parts);
     reduced.paint();
     bandLines = reduced.bandLines();
@@ -106,7 +106,7 @@ void RouteLayer::paintPointerShading(QPainter& painter, const RouteScene& scene)
 }
 
 void RouteLayer::paintLive(QPainter& painter, const RouteScene& scene) const {
-    if (key.pointerLive) {
+    if (isTracingToPointer(scene)) {
         const MyPoint* last = scene.route->getnthItem(key.count - 1);
         const QPointF mouse(scene.mouseX, scene.mouseY);
         const QPointF shiftedMouse(scene.mouseX + 1.0f, scene.mouseY + 1.0f);

@@ -37,7 +37,8 @@ private:
         int64_t count = 0;
         uint64_t changes = 0;
         bool finished = false;
-        bool pointerLive = false;
+        // Shading follows the pointer while tracing, so is drawn live.
+        bool shadingLive = false;
         bool modifyMode = false;
         bool shadeArea = false;
         const MyPoint* currentPoint = nullptr;

@@ -152,6 +152,11 @@ TEST(RouteLayer, PointerMovesRepaintOnlyTheirDamageAndKeepThePicture) {
         EXPECT_TRUE(damage.contains(d.box)) << shaded;
         RouteLayer fresh;
         EXPECT_EQ(after, throughLayer(fresh, scene)) << shaded;
+        scene.within = false; // the pointer left the view
+        const QImage left = throughLayer(layer, scene);
+        EXPECT_EQ(layer.pictureCount(), shaded ? 2 : 1) << "unshaded, the picture stays";
+        RouteLayer afresh;
+        EXPECT_EQ(left, throughLayer(afresh, scene)) << shaded;
     }
 }
 
