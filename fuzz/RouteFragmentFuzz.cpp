@@ -1,5 +1,5 @@
 // A route fragment file, XML or binary property list, read into a view.
-#include "FuzzSandbox.h"
+#include "FuzzView.h"
 #include "model/PointDataSource.h"
 #include "tracing/WandrelTracingView.h"
 
@@ -7,23 +7,13 @@
 #include <cstdlib>
 #include <memory>
 
-namespace {
-
-std::unique_ptr<WandrelTracingView>& view() {
-    static std::unique_ptr<WandrelTracingView> v;
-    return v;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
-    FuzzSandbox::start(FuzzSandbox::Widgets);
-    view() = std::make_unique<WandrelTracingView>();
+    fuzzView();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    WandrelTracingView& v = *view();
+    WandrelTracingView& v = fuzzView();
     // Each input starts from an empty route; fragments append.
     v.setDataSource(std::make_unique<PointDataSource>());
     v.readFromFragmentFile(FuzzSandbox::write(QStringLiteral("fragment.plist"), data, size));

@@ -50,7 +50,6 @@ public:
     void awakeFromNib();
     // Shutdown: writes every preference and the user's units.
     void applicationWillTerminate();
-    bool isShowingInfoAtStartup() const;
 
     // Conversions and figures.
     float convertUsingScale(float pixels) const override;

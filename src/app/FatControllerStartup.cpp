@@ -96,10 +96,6 @@ void FatController::finishStartup() {
         QMetaObject::invokeMethod(this, &FatController::showInformation, Qt::QueuedConnection);
 }
 
-bool FatController::isShowingInfoAtStartup() const {
-    return preferences && preferences->showInfoAtStartup();
-}
-
 void FatController::applicationWillTerminate() {
     if (!preferences)
         return;

@@ -41,23 +41,6 @@ QByteArray fragmentOf(const std::vector<QPointF>& points) {
     return xml + "</array></dict></plist>";
 }
 
-double lengthBetween(const std::vector<QPointF>& points, size_t from, size_t to) {
-    double sum = 0;
-    for (size_t i = from + 1; i <= to; ++i)
-        sum += std::hypot(points[i].x() - points[i - 1].x(), points[i].y() - points[i - 1].y());
-    return sum;
-}
-
-double enclosed(const std::vector<QPointF>& points) {
-    double twice = 0;
-    for (size_t i = 0; i < points.size(); ++i) {
-        const QPointF& a = points[i];
-        const QPointF& b = points[(i + 1) % points.size()];
-        twice += a.x() * b.y() - b.x() * a.y();
-    }
-    return std::abs(twice) / 2;
-}
-
 using MillionPoint = Session;
 
 // The designed 100-pixel bar for 1 mile: a mile is 100 pixels.

@@ -9,24 +9,6 @@ namespace {
 
 constexpr double metresPerMile = 1609.344;
 
-double pathLength(const std::vector<QPointF>& points) {
-    double sum = 0;
-    for (size_t i = 1; i < points.size(); ++i)
-        sum += std::hypot(points[i].x() - points[i - 1].x(), points[i].y() - points[i - 1].y());
-    return sum;
-}
-
-// The polygon the route closes, by the shoelace formula.
-double enclosed(const std::vector<QPointF>& points) {
-    double twice = 0;
-    for (size_t i = 0; i < points.size(); ++i) {
-        const QPointF& a = points[i];
-        const QPointF& b = points[(i + 1) % points.size()];
-        twice += a.x() * b.y() - b.x() * a.y();
-    }
-    return std::abs(twice) / 2;
-}
-
 // The bar laid from (60, 80) to (380, 140) for 2.5 km; a rectangle traced
 // with waypoints at its start, its third corner (Alt) and its end.
 class Measuring : public Session {
