@@ -61,6 +61,7 @@ void WandrelTracingView::press(QMouseEvent& event, int clickCount) {
         handled = mouseDown(e);
     else if (event.button() == Qt::RightButton)
         handled = rightMouseDown(e);
+    describeSelection();
     event.setAccepted(handled);
 }
 
@@ -137,6 +138,7 @@ void WandrelTracingView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     keyDown(*event);
+    describeSelection();
     event->accept();
 }
 
@@ -320,6 +322,7 @@ void WandrelTracingView::keyDown(const QKeyEvent& event) {
         update();
         break;
     default:
+        nudgeKey(event);
         break;
     }
 }

@@ -12,10 +12,10 @@
 #include <QAbstractSlider>
 #include <QAction>
 #include <QGuiApplication>
-#include <QWindow>
 #include <QMenu>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QWindow>
 
 #include <cmath>
 
@@ -72,6 +72,17 @@ void WandrelTracingView::watchRoute() {
             currentPoint = nullptr;
         if (point == beingDragged)
             beingDragged = nullptr;
+        // Numbers shift; describe once the whole removal is over.
+        if (!descriptionPending) {
+            descriptionPending = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    descriptionPending = false;
+                    describeSelection();
+                },
+                Qt::QueuedConnection);
+        }
     });
 }
 

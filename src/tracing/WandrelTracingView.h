@@ -175,6 +175,15 @@ public:
     // current waypoint.
     bool showWaypointInspector();
 
+    // Keyboard editing of a finished route in modify mode: arrows move the
+    // selected point by a pixel (ten with Shift), Tab and Shift+Tab select
+    // the next and previous point. Each answers false when it did nothing.
+    bool nudgeCurrentPoint(float dx, float dy);
+    bool selectAdjacentPoint(bool next);
+    // "Point 3 of 12, waypoint"; empty without a selection. Also the view's
+    // accessible description.
+    QString selectionDescription() const;
+
     // The route's files. A fragment is one property list with the points,
     // the line style and the answer unit; reading one appends its points and
     // finishes the route. A route folder holds "route.xml" and
@@ -215,6 +224,7 @@ signals:
     void fileDropped(const QString& path, QPointF location);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -257,6 +267,9 @@ private:
     bool rightMouseDown(const TracingEvent& event);
     void popUp(QMenu* menu, const TracingEvent& event);
     void keyDown(const QKeyEvent& event);
+    bool isKeyboardEditing() const;
+    bool nudgeKey(const QKeyEvent& event);
+    void describeSelection();
 
     QPointF toView(QPointF widgetPosition) const;
     QRectF visibleRect() const;
@@ -307,4 +320,5 @@ private:
     // Height at which the child views were last placed; Qt does not report
     // the old size of a resize made while the view was hidden.
     int placedHeight;
+    bool descriptionPending = false;
 };

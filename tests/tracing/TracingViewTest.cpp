@@ -10,6 +10,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 // The controller as the view meets it: drags come back to its one view, and
@@ -297,3 +299,41 @@ TEST_F(Tracing, AClickThatOnlyActivatesTheWindowPlacesNothing) {
 }
 
 } // namespace
+
+TEST_F(Modify, ArrowsNudgeTheSelectedPointAndUpdateTheFiguresAtOnce) {
+    click(150, 50); // selects the corner
+    client.edited = false;
+    key(Qt::Key_Up);
+    EXPECT_EQ(pointAt(1), QPointF(150, 51)) << "up is up on the screen";
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(pointAt(1), QPointF(160, 51));
+    EXPECT_TRUE(client.edited);
+    EXPECT_FLOAT_EQ(client.shown, view->totalDistance());
+    EXPECT_NEAR(client.shown, std::hypot(110.0f, 1.0f) + std::hypot(10.0f, 99.0f), 1e-3);
+
+    dragMode.setChecked(false);
+    key(Qt::Key_Down);
+    EXPECT_EQ(pointAt(1), QPointF(160, 51)) << "lock mode moves no point";
+}
+
+TEST_F(Modify, TabWalksThePointsAndTheDescriptionFollowsTheSelection) {
+    ASSERT_EQ(view->getCurrentPoint(), nth(2)) << "the last traced point stays selected";
+    key(Qt::Key_Tab);
+    EXPECT_EQ(view->getCurrentPoint(), nth(2)) << "past the finish the focus moves on";
+    QTest::keyClick(view, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(view->getCurrentPoint(), nth(0));
+    EXPECT_EQ(view->accessibleDescription(), "Point 1 of 3, waypoint");
+    key(Qt::Key_Tab);
+    EXPECT_EQ(view->accessibleDescription(), "Point 2 of 3");
+
+    click(150, 150);
+    EXPECT_EQ(view->accessibleDescription(), "Point 3 of 3") << "a click describes too";
+    view->undoPoint();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view->getCurrentPoint(), nullptr);
+    EXPECT_EQ(view->accessibleDescription(), "") << "no stale description of a removed point";
+    client.edited = false;
+    key(Qt::Key_Up);
+    EXPECT_FALSE(client.edited) << "nothing selected, nothing moves";
+}
