@@ -20,12 +20,12 @@ struct PresetEntry {
 };
 
 constexpr std::array<PresetEntry, 6> presetTable{{
-    {"Wandrel Default", &FatController::factoryDefaults},
-    {"Engineer's Pen", &FatController::engineersPen},
-    {"Highlighter Pen", &FatController::highlighterPen},
-    {"Magic Marker", &FatController::markerPen},
-    {"Pastel Green", &FatController::pastelGreen},
-    {"Pastel Pink", &FatController::pastelPink},
+    {QT_TRANSLATE_NOOP("Wandrel", "Wandrel Default"), &FatController::factoryDefaults},
+    {QT_TRANSLATE_NOOP("Wandrel", "Engineer's Pen"), &FatController::engineersPen},
+    {QT_TRANSLATE_NOOP("Wandrel", "Highlighter Pen"), &FatController::highlighterPen},
+    {QT_TRANSLATE_NOOP("Wandrel", "Magic Marker"), &FatController::markerPen},
+    {QT_TRANSLATE_NOOP("Wandrel", "Pastel Green"), &FatController::pastelGreen},
+    {QT_TRANSLATE_NOOP("Wandrel", "Pastel Pink"), &FatController::pastelPink},
 }};
 
 QColor rgba(float r, float g, float b, float a) {

@@ -7,7 +7,7 @@
 #include "platform/Log.h"
 #include "platform/NumberText.h"
 #include "platform/PopUpTitles.h"
-#include "platform/StringTables.h"
+#include "platform/UiText.h"
 #include "tracing/WandrelTracingView.h"
 #include "units/UnitDataSource.h"
 
@@ -16,10 +16,6 @@
 #include <cmath>
 
 namespace {
-
-QString wandrelText(const char* key) {
-    return StringTables::translate("Wandrel", key);
-}
 
 // Fills each "%@" or "%g" of a format, in order, with the next text; the
 // texts themselves are never scanned, so a unit named "%g" stays as it is.
@@ -99,10 +95,10 @@ void MarkerCommands::createDistanceMarkers(QWidget* sender) {
 
 void MarkerCommands::refuse(float number, const QString& unit) {
     const QString message =
-        fill(wandrelText("Scale unit is %@. You can't place markers every %g %@"),
+        fill(Wandrel::tr("Scale unit is %@. You can't place markers every %g %@"),
              {PopUpTitles::selected(scaleUnits2), NumberText::general(number), unit});
-    Alerts::run(distanceMarkerDialog, wandrelText("Place Distance Markers"), message,
-                wandrelText("OK"));
+    Alerts::run(distanceMarkerDialog, Wandrel::tr("Place Distance Markers"), message,
+                Wandrel::tr("OK"));
 }
 
 // Unlike placing, removal leaves the edited mark alone; the markers vanish

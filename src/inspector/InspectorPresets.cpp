@@ -18,12 +18,12 @@ struct PresetEntry {
 };
 
 constexpr std::array<PresetEntry, 6> presetTable{{
-    {"Wandrel Default", &WandrelRouteInfoInspector::factoryDefaults},
-    {"Engineer's Pen", &WandrelRouteInfoInspector::engineersPen},
-    {"Highlighter Pen", &WandrelRouteInfoInspector::highlighterPen},
-    {"Magic Marker", &WandrelRouteInfoInspector::markerPen},
-    {"Pastel Green", &WandrelRouteInfoInspector::pastelGreen},
-    {"Pastel Pink", &WandrelRouteInfoInspector::pastelPink},
+    {QT_TRANSLATE_NOOP("Wandrel", "Wandrel Default"), &WandrelRouteInfoInspector::factoryDefaults},
+    {QT_TRANSLATE_NOOP("Wandrel", "Engineer's Pen"), &WandrelRouteInfoInspector::engineersPen},
+    {QT_TRANSLATE_NOOP("Wandrel", "Highlighter Pen"), &WandrelRouteInfoInspector::highlighterPen},
+    {QT_TRANSLATE_NOOP("Wandrel", "Magic Marker"), &WandrelRouteInfoInspector::markerPen},
+    {QT_TRANSLATE_NOOP("Wandrel", "Pastel Green"), &WandrelRouteInfoInspector::pastelGreen},
+    {QT_TRANSLATE_NOOP("Wandrel", "Pastel Pink"), &WandrelRouteInfoInspector::pastelPink},
 }};
 
 QColor rgba(float r, float g, float b, float a) {

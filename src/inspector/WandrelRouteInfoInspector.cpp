@@ -5,6 +5,7 @@
 #include "model/PointDataSource.h"
 #include "platform/PopUpTitles.h"
 #include "platform/StringTables.h"
+#include "platform/UiText.h"
 #include "ui_WandrelRouteInfoInspector.h"
 #include "units/UnitDataSource.h"
 
@@ -18,15 +19,19 @@
 #include <QMimeData>
 #include <QSignalBlocker>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
-QString wandrelText(const char* key) {
-    return StringTables::translate("Wandrel", key);
-}
-
+// A value read from a file may lie far beyond the slider, where turning it
+// into an int would be undefined.
 void setSlider(QAbstractSlider* slider, float value) {
     const QSignalBlocker quiet(slider);
-    slider->setValue(static_cast<int>(value));
+    const float lowest = float(slider->minimum());
+    const float kept = std::isfinite(value) ? std::clamp(value, lowest, float(slider->maximum()))
+                                            : lowest;
+    slider->setValue(static_cast<int>(kept));
 }
 
 } // namespace
@@ -74,8 +79,8 @@ void WandrelRouteInfoInspector::loadWindow() {
 
 void WandrelRouteInfoInspector::addEditMenu() {
     auto* bar = new QMenuBar(window);
-    QMenu* edit = bar->addMenu(wandrelText("Edit"));
-    copyAction = edit->addAction(wandrelText("Copy"), this, &WandrelRouteInfoInspector::copyTable);
+    QMenu* edit = bar->addMenu(Wandrel::tr("Edit", "menu"));
+    copyAction = edit->addAction(Wandrel::tr("Copy"), this, &WandrelRouteInfoInspector::copyTable);
     copyAction->setShortcut(QKeySequence::Copy);
     window->layout()->setMenuBar(bar);
 }

@@ -23,15 +23,15 @@ bool isStandard(const QString& identifier) {
            identifier == Toolbar::flexibleSpaceItemIdentifier;
 }
 
-QPushButton* button(const char* label, QWidget* parent) {
-    auto* made = new QPushButton(wandrelTr(label), parent); // owned by the palette
+QPushButton* button(const QString& label, QWidget* parent) {
+    auto* made = new QPushButton(label, parent); // owned by the palette
     made->setAccessibleName(made->text());
     return made;
 }
 
-QListWidget* list(const char* label, QWidget* parent) {
+QListWidget* list(const QString& label, QWidget* parent) {
     auto* made = new QListWidget(parent); // owned by the palette
-    made->setAccessibleName(wandrelTr(label));
+    made->setAccessibleName(label);
     made->setIconSize(QSize(24, 24));
     return made;
 }
@@ -39,11 +39,14 @@ QListWidget* list(const char* label, QWidget* parent) {
 } // namespace
 
 ToolbarPalette::ToolbarPalette(Toolbar& t, QWidget* parent)
-    : QDialog(parent), toolbar(t), offeredList_(list("Available items", this)),
-      chosenList_(list("Toolbar items", this)), addButton_(button("Add", this)),
-      removeButton_(button("Remove", this)), upButton_(button("Move Up", this)),
-      downButton_(button("Move Down", this)), defaultsButton_(button("Use Default Set", this)) {
-    setWindowTitle(wandrelTr("Customise Toolbar"));
+    : QDialog(parent), toolbar(t), offeredList_(list(Wandrel::tr("Available items"), this)),
+      chosenList_(list(Wandrel::tr("Toolbar items"), this)),
+      addButton_(button(Wandrel::tr("Add"), this)),
+      removeButton_(button(Wandrel::tr("Remove"), this)),
+      upButton_(button(Wandrel::tr("Move Up"), this)),
+      downButton_(button(Wandrel::tr("Move Down"), this)),
+      defaultsButton_(button(Wandrel::tr("Use Default Set"), this)) {
+    setWindowTitle(Wandrel::tr("Customise Toolbar"));
     setWindowModality(Qt::WindowModal);
     layOut();
     fill(offeredList_, toolbar.delegate().allowedItemIdentifiers(toolbar));
@@ -81,7 +84,7 @@ void ToolbarPalette::layOut() {
     side->addStretch();
     grid->addLayout(side, 1, 3);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this); // owned by the palette
-    QPushButton* done = buttons->addButton(wandrelTr("Done"), QDialogButtonBox::AcceptRole);
+    QPushButton* done = buttons->addButton(Wandrel::tr("Done"), QDialogButtonBox::AcceptRole);
     done->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &ToolbarPalette::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &ToolbarPalette::reject);
@@ -97,11 +100,11 @@ void ToolbarPalette::fill(QListWidget* l, const QStringList& identifiers) {
         QString name;
         QIcon icon;
         if (identifier == Toolbar::separatorItemIdentifier)
-            name = wandrelTr("Separator");
+            name = Wandrel::tr("Separator");
         else if (identifier == Toolbar::spaceItemIdentifier)
-            name = wandrelTr("Space");
+            name = Wandrel::tr("Space");
         else if (identifier == Toolbar::flexibleSpaceItemIdentifier)
-            name = wandrelTr("Flexible Space");
+            name = Wandrel::tr("Flexible Space");
         else if (const auto item = toolbar.makeItem(identifier, false)) {
             name = !item->paletteLabel().isEmpty() ? item->paletteLabel() : item->text();
             icon = item->icon();

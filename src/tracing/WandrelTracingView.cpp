@@ -4,7 +4,7 @@
 #include "inspector/WandrelRouteInfoInspector.h"
 #include "platform/Defaults.h"
 #include "platform/PreferenceKeys.h"
-#include "platform/StringTables.h"
+#include "platform/UiText.h"
 #include "tracing/RouteLayer.h"
 #include "tracing/RoutePainter.h"
 #include "tracing/TracingViewClient.h"
@@ -20,10 +20,6 @@
 #include <cmath>
 
 namespace {
-
-QString wandrelText(const char* key) {
-    return StringTables::translate("Wandrel", key);
-}
 
 // The slider at rest (100 and below) leaves lengths as they are; above it
 // the stretch grows exponentially, reaching 1.2 at 120.
@@ -88,14 +84,14 @@ void WandrelTracingView::watchRoute() {
 
 void WandrelTracingView::buildContextMenus() {
     auto* waypointMenu = new QMenu(QStringLiteral("Context menu"), this);
-    waypointMenu->addAction(wandrelText("Remove waypoint"), this,
+    waypointMenu->addAction(Wandrel::tr("Remove waypoint"), this,
                             &WandrelTracingView::makeRegularPoint);
-    waypointMenu->addAction(wandrelText("Show Waypoint Details"), this,
+    waypointMenu->addAction(Wandrel::tr("Show Waypoint Details"), this,
                             &WandrelTracingView::showInfo);
     waypointContextMenu = waypointMenu;
 
     auto* regularMenu = new QMenu(QStringLiteral("Context menu"), this);
-    regularMenu->addAction(wandrelText("Make Waypoint"), this, &WandrelTracingView::makeWaypoint);
+    regularMenu->addAction(Wandrel::tr("Make Waypoint"), this, &WandrelTracingView::makeWaypoint);
     regularPointContextMenu = regularMenu;
 }
 
@@ -195,8 +191,12 @@ float WandrelTracingView::convertUsingScale(float pixels) {
     return info->convertUsingScale(pixels);
 }
 
+// The route table asks for these keys; named here so that lupdate files them.
+[[maybe_unused]] constexpr const char* routeTableKeys[] = {QT_TRANSLATE_NOOP("Wandrel", "Start"),
+                                                           QT_TRANSLATE_NOOP("Wandrel", "Finish")};
+
 std::string WandrelTracingView::translate(const char* key) const {
-    return wandrelText(key).toStdString();
+    return Wandrel::tr(key).toStdString();
 }
 
 void WandrelTracingView::saveDefaults(Defaults& defaults) const {

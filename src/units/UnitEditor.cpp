@@ -3,6 +3,7 @@
 #include "platform/Alerts.h"
 #include "platform/Log.h"
 #include "platform/StringTables.h"
+#include "platform/UiText.h"
 #include "units/UnitDataSource.h"
 #include "units/UnitSheetRules.h"
 #include "units/UnitTableModel.h"
@@ -14,19 +15,6 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTableView>
-
-namespace {
-
-// The sheet's own words come from the toolkit's table, not the application's.
-QString didIr(const char* key) {
-    return StringTables::translate("Did-ir", key);
-}
-
-QString wandrel(const char* key) {
-    return StringTables::translate("Wandrel", key);
-}
-
-} // namespace
 
 UnitEditor::UnitEditor(UnitDataSource& u, const Outlets& outlets, QObject* parent)
     : QObject(parent), units(u), ui(outlets), table(new UnitTableModel(u, outlets.tableView)) {
@@ -40,10 +28,12 @@ UnitEditor::UnitEditor(UnitDataSource& u, const Outlets& outlets, QObject* paren
     tableViewSelectionDidChange();
 }
 
+// The sheet's own words come from the toolkit's table "Did-ir", not the
+// application's.
 void UnitEditor::labelTheSheet() {
-    ui.unitEditWindow->setWindowTitle(didIr("Unit"));
-    ui.okButton->setText(didIr("OK"));
-    ui.cancelButton->setText(didIr("Cancel"));
+    ui.unitEditWindow->setWindowTitle(StringTables::translate("Did-ir", "Unit"));
+    ui.okButton->setText(StringTables::translate("Did-ir", "OK"));
+    ui.cancelButton->setText(StringTables::translate("Did-ir", "Cancel"));
 }
 
 void UnitEditor::connectControls() {
@@ -111,7 +101,8 @@ void UnitEditor::okButton() {
                                         ui.isAreaButton->isChecked()};
     const QString problem = UnitSheetRules::problem(units, currentUnit, fields);
     if (!problem.isEmpty()) {
-        Alerts::run(ui.unitEditWindow, didIr("Unit"), problem, didIr("OK"));
+        Alerts::run(ui.unitEditWindow, StringTables::translate("Did-ir", "Unit"), problem,
+                    StringTables::translate("Did-ir", "OK"));
         return;
     }
     WandrelUnit* unit = currentUnit;
@@ -139,10 +130,11 @@ void UnitEditor::deleteUnit() {
     if (!unit || !unit->isEditable())
         return;
     currentUnit = unit;
-    const QString question = wandrel("Are you sure you want to delete the unit '%1'?")
+    const QString question = Wandrel::tr("Are you sure you want to delete the unit '%1'?")
                                  .arg(QString::fromStdString(unit->getName()));
-    const Alerts::Answer answer = Alerts::run(ui.tableView->window(), wandrel("Delete Unit"),
-                                              question, didIr("OK"), didIr("Cancel"));
+    const Alerts::Answer answer = Alerts::run(ui.tableView->window(), Wandrel::tr("Delete Unit"),
+                                              question, StringTables::translate("Did-ir", "OK"),
+                                              StringTables::translate("Did-ir", "Cancel"));
     if (answer == Alerts::Answer::Default) {
         currentUnit = nullptr;
         units.deleteItem(unit);

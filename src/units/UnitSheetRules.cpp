@@ -1,7 +1,7 @@
 #include "units/UnitSheetRules.h"
 
 #include "platform/NumberText.h"
-#include "platform/StringTables.h"
+#include "platform/UiText.h"
 #include "units/UnitDataSource.h"
 
 #include <array>
@@ -10,10 +10,6 @@
 #include <string>
 
 namespace {
-
-QString message(const char* key) {
-    return StringTables::translate("Wandrel", key);
-}
 
 // Another unit than `editing` carries the text in the field that `field` reads.
 bool takenByAnother(const UnitDataSource& units, const WandrelUnit* editing,
@@ -32,20 +28,20 @@ bool takenByAnother(const UnitDataSource& units, const WandrelUnit* editing,
 QString UnitSheetRules::problem(const UnitDataSource& units, const WandrelUnit* editing,
                                 const Fields& fields) {
     if (fields.name.isEmpty())
-        return message("Please provide a name for this new unit");
+        return Wandrel::tr("Please provide a name for this new unit");
     if (fields.shortName.isEmpty())
-        return message("Please provide an abbreviation for this new unit");
+        return Wandrel::tr("Please provide an abbreviation for this new unit");
     if (fields.factor.isEmpty())
-        return message("Please provide a conversion factor for this new unit. (The number of "
-                       "metres in this unit?)");
+        return Wandrel::tr("Please provide a conversion factor for this new unit. (The number of "
+                           "metres in this unit?)");
     const float factor = NumberText::leadingFloat(fields.factor);
     if (!std::isfinite(factor) || !(factor > 0))
-        return message("Please provide a conversion factor greater than zero for this unit.");
+        return Wandrel::tr("Please provide a conversion factor greater than zero for this unit.");
     if (takenByAnother(units, editing, &WandrelUnit::getName, fields.name))
-        return message("Please provide a different name - '%1' is already being used")
+        return Wandrel::tr("Please provide a different name - '%1' is already being used")
             .arg(fields.name);
     if (takenByAnother(units, editing, &WandrelUnit::getShortName, fields.shortName))
-        return message("Please provide a different abbreviation - '%1' is already being used")
+        return Wandrel::tr("Please provide a different abbreviation - '%1' is already being used")
             .arg(fields.shortName);
     return {};
 }

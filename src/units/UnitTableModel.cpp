@@ -13,9 +13,9 @@ struct Column {
 };
 
 constexpr std::array<Column, 3> columns{{
-    {"name", "Name"},
-    {"shortName", "Short name"},
-    {"conversionFactor", "Metres per unit"},
+    {"name", QT_TRANSLATE_NOOP("Wandrel", "Name")},
+    {"shortName", QT_TRANSLATE_NOOP("Wandrel", "Short name")},
+    {"conversionFactor", QT_TRANSLATE_NOOP("Wandrel", "Metres per unit")},
 }};
 
 } // namespace
