@@ -115,6 +115,32 @@ void BM_viewDragPoint(benchmark::State& state) {
     });
 }
 
+// While tracing, one click that appends a point, and the redraw.
+void BM_viewTraceClick(benchmark::State& state) {
+    const PointDataSource& route = routeInView(state.range(0));
+    ViewFixture fixture(route, false, true);
+    // Presses reach the route only in the active window.
+    fixture.view.show();
+    fixture.view.activateWindow();
+    while (!fixture.view.isActiveWindow())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QImage image = makeImage();
+    render(fixture.view, image);
+    int step = 0;
+    runAgainstPolyline(state, baselineRoute(state.range(0)), [&] {
+        ++step;
+        const QPointF at(600 + step % 50, 400 + step % 30);
+        const QPointF global = fixture.view.mapToGlobal(at);
+        QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QCoreApplication::sendEvent(&fixture.view, &press);
+        QCoreApplication::sendEvent(&fixture.view, &release);
+        render(fixture.view, image);
+    });
+}
+
 } // namespace
 
 BENCHMARK(BM_viewPass)
@@ -130,6 +156,12 @@ BENCHMARK(BM_viewPointerMove)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_viewDragPoint)
+    ->ArgName("points")
+    ->Arg(1000)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_viewTraceClick)
     ->ArgName("points")
     ->Arg(1000)
     ->Arg(100000)

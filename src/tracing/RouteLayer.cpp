@@ -2,6 +2,8 @@
 
 #include "tracing/ReducedRoutePainter.h"
 
+#include <QPainterPath>
+
 #include <cmath>
 
 namespace {
@@ -15,6 +17,30 @@ void flipToView(QPainter& painter, const RouteScene& scene) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(0, scene.viewSize.height());
     painter.scale(1, -1);
+}
+
+// A segment added to a drawn line: its start lies in the round cap the line
+// already ends in, which a translucent pen must not darken again. Answers
+// the area it painted.
+QPainterPath strokeJoined(QPainter& painter, const QLineF& segment, const QPen& pen) {
+    QPainterPath line;
+    line.moveTo(segment.p1());
+    line.lineTo(segment.p2());
+    QPainterPathStroker stroker(pen);
+    const QPainterPath painted = stroker.createStroke(line);
+    QPainterPath cap;
+    const qreal radius = pen.widthF() / 2;
+    cap.addEllipse(segment.p1(), radius, radius);
+    // A clip is not antialiased: it must not cut the line's soft edges.
+    QPainterPath around;
+    around.addRect(painted.boundingRect().adjusted(-2, -2, 2, 2));
+    painter.save();
+    if (pen.color().alpha() != 255)
+        painter.setClipPath(around.subtracted(cap));
+    painter.setPen(pen);
+    painter.drawLine(segment);
+    painter.restore();
+    return painted;
 }
 
 void strokeLive(QPainter& painter, const QPolygonF& core, const QPolygonF& band,
@@ -39,7 +65,11 @@ RouteLayer::Key RouteLayer::keyFor(const RouteScene& scene, qreal pixelRatio) {
     k.currentPoint = scene.currentPoint;
     // Shading takes in the dragged point, so it is drawn with the picture.
     if (scene.modifyMode && !scene.shadeArea)
-        k.draggedPoint = scene.draggedPoint;
+        k.leftOut = scene.draggedPoint;
+    // While tracing, the newest point is drawn live, so that the next click
+    // only adds to the picture.
+    if (!k.leftOut && !scene.finished && k.count > 0 && (!scene.shadeArea || k.shadingLive))
+        k.leftOut = scene.route->getnthItem(k.count - 1);
     k.highLight = scene.style.highLight;
     k.lowLight = scene.style.lowLight;
     k.lineWidth = scene.style.lineWidth;
@@ -52,8 +82,11 @@ void RouteLayer::paint(QPainter& painter, const RouteScene& scene, const QRect& 
     const qreal ratio = painter.device()->devicePixelRatioF();
     const Key wanted = keyFor(scene, ratio);
     if (!valid || !(wanted == key)) {
-        key = wanted;
-        draw(scene);
+        if (!(appendPending && extend(scene, wanted))) {
+            key = wanted;
+            draw(scene);
+        }
+        appendPending = false;
         valid = true;
     }
     painter.save();
@@ -78,7 +111,7 @@ void RouteLayer::draw(const RouteScene& scene) {
     QPainter painter(&picture);
     flipToView(painter, scene);
     const RouteParts parts{
-        .pointerLine = false, .shading = !key.shadingLive, .leftOut = key.draggedPoint};
+        .pointerLine = false, .shading = !key.shadingLive, .leftOut = key.leftOut};
     ReducedRoutePainter reduced(painter, scene, parts);
     reduced.paint();
     bandLines = reduced.bandLines();
@@ -87,8 +120,72 @@ void RouteLayer::draw(const RouteScene& scene) {
 }
 
 void RouteLayer::draggedPointMoved(const MyPoint* point, uint64_t before) {
-    if (valid && point && key.draggedPoint == point && key.changes == before)
+    if (valid && point && key.leftOut == point && key.changes == before)
         key.changes = MyPoint::changeCount();
+}
+
+void RouteLayer::pointAppended(uint64_t before) {
+    appendPending = valid && key.changes == before;
+    appendedChanges = MyPoint::changeCount();
+}
+
+// Whether `wanted` is the kept picture plus the one point appended since,
+// with both selections on the newest point, away from the frame (which lies
+// over the line, so is simpler drawn afresh).
+bool RouteLayer::extends(const RouteScene& scene, const Key& wanted) const {
+    Key expected = key;
+    expected.count = key.count + 1;
+    expected.changes = appendedChanges;
+    expected.currentPoint = wanted.currentPoint;
+    expected.leftOut = wanted.leftOut;
+    const int64_t added = wanted.count - 1;
+    if (!(expected == wanted) || added < 1 || draggedIndex != added - 1 ||
+        wanted.leftOut != scene.route->getnthItem(added) ||
+        (key.currentPoint && key.currentPoint != key.leftOut) ||
+        (wanted.currentPoint && wanted.currentPoint != wanted.leftOut))
+        return false;
+    const qreal reach = scene.style.lineWidth + 12;
+    const QRectF inner =
+        QRectF(QPointF(0, 0), scene.viewSize).adjusted(reach, reach, -reach, -reach);
+    for (int64_t i = std::max<int64_t>(0, added - 2); i < added; ++i) {
+        const MyPoint* p = scene.route->getnthItem(i);
+        if (!inner.contains(QPointF(p->getX(), p->getY())))
+            return false;
+    }
+    return true;
+}
+
+// Draws the previous newest point into the picture, now that a newer one is
+// drawn live: its segment, its glyph, and the glyph before it where the
+// segment covers it. The full picture would thin the line and blend
+// crossings once; the difference lasts until the next redraw.
+bool RouteLayer::extend(const RouteScene& scene, const Key& wanted) {
+    if (!extends(scene, wanted))
+        return false;
+    const int64_t previous = wanted.count - 2;
+    const MyPoint* point = scene.route->getnthItem(previous);
+    QPainter painter(&picture);
+    flipToView(painter, scene);
+    if (previous > 0) {
+        const MyPoint* before = scene.route->getnthItem(previous - 1);
+        QPainterPath covered = strokeJoined(
+            painter, QLineF(RoutePainter::shifted(*before), RoutePainter::shifted(*point)),
+            RoutePainter::bandPen(scene.style));
+        covered |= strokeJoined(
+            painter, QLineF(before->getX(), before->getY(), point->getX(), point->getY()),
+            RoutePainter::corePen(scene.style));
+        painter.save();
+        painter.setClipPath(covered);
+        RoutePainter::drawGlyphsOf(painter, scene, previous - 1);
+        painter.restore();
+    }
+    RoutePainter::drawGlyphsOf(painter, scene, previous);
+    if (bandLines.empty())
+        bandLines.emplace_back();
+    bandLines.back().append(RoutePainter::shifted(*point));
+    draggedIndex = previous + 1;
+    key = wanted;
+    return true;
 }
 
 // Under the picture, as shading lies under the lines.
@@ -96,6 +193,8 @@ void RouteLayer::paintPointerShading(QPainter& painter, const RouteScene& scene)
     QPolygonF outline;
     for (const QPolygonF& line : bandLines)
         outline += line;
+    if (draggedIndex >= 0)
+        outline.append(RoutePainter::shifted(*scene.route->getnthItem(draggedIndex)));
     outline.append(QPointF(scene.mouseX + 1.0f, scene.mouseY + 1.0f));
     painter.save();
     flipToView(painter, scene);

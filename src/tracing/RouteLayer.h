@@ -23,6 +23,10 @@ public:
     // since the count was `before`: a picture that leaves that point out
     // stays good.
     void draggedPointMoved(const MyPoint* point, uint64_t before);
+    // The view appended one point to the route it traces, and nothing else
+    // changed since the count was `before`: the next picture only adds the
+    // previous point's segment and glyph to this one.
+    void pointAppended(uint64_t before);
     void forget() { valid = false; }
     // Pictures drawn so far.
     int64_t pictureCount() const { return pictures; }
@@ -42,7 +46,9 @@ private:
         bool modifyMode = false;
         bool shadeArea = false;
         const MyPoint* currentPoint = nullptr;
-        const MyPoint* draggedPoint = nullptr;
+        // Drawn live over the picture: the dragged point, or the newest
+        // point while tracing.
+        const MyPoint* leftOut = nullptr;
         QColor highLight, lowLight;
         float lineWidth = 0;
         QSizeF viewSize;
@@ -52,6 +58,8 @@ private:
 
     static Key keyFor(const RouteScene& scene, qreal pixelRatio);
     void draw(const RouteScene& scene);
+    bool extends(const RouteScene& scene, const Key& wanted) const;
+    bool extend(const RouteScene& scene, const Key& wanted);
     void paintPointerShading(QPainter& painter, const RouteScene& scene) const;
     void paintLive(QPainter& painter, const RouteScene& scene) const;
 
@@ -62,4 +70,6 @@ private:
     // What the live drawing needs of the picture's making.
     std::vector<QPolygonF> bandLines;
     int64_t draggedIndex = -1;
+    bool appendPending = false;
+    uint64_t appendedChanges = 0;
 };

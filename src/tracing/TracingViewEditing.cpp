@@ -3,6 +3,8 @@
 #include "tracing/TracingViewClient.h"
 #include "tracing/WandrelTracingView.h"
 
+#include "tracing/RouteLayer.h"
+
 #include "platform/Alerts.h"
 #include "platform/StringTables.h"
 
@@ -19,14 +21,18 @@ QString wandrelText(const char* key) {
 void WandrelTracingView::addRegularPoint(const TracingEvent& event) {
     const bool waypoint =
         event.modifiers.testFlag(Qt::AltModifier) || pointDataSource->count() == 0;
+    const uint64_t before = MyPoint::changeCount();
     currentPoint =
         pointDataSource->add(event.x(), event.y(), waypoint ? MyPoint::Waypoint : MyPoint::Regular);
+    routeLayer->pointAppended(before);
     if (fatController)
         fatController->setChangesMade(true);
 }
 
 void WandrelTracingView::addWayPoint(const TracingEvent& event) {
+    const uint64_t before = MyPoint::changeCount();
     currentPoint = pointDataSource->add(event.x(), event.y(), MyPoint::Waypoint);
+    routeLayer->pointAppended(before);
     if (fatController)
         fatController->setChangesMade(true);
 }

@@ -1,5 +1,7 @@
 #include "tracing/RouteLayer.h"
 
+#include "PictureDifference.h"
+
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -35,28 +37,6 @@ QImage fullDetail(const RouteScene& scene) {
     RoutePainter::paint(painter, scene);
     return image;
 }
-
-// The share of pixels that differ by more than 16 in any channel, and the
-// box around them.
-struct Difference {
-    Difference(const QImage& a, const QImage& b) {
-        int64_t differing = 0;
-        for (int y = 0; y < a.height(); ++y) {
-            const auto* p = reinterpret_cast<const uchar*>(a.constScanLine(y));
-            const auto* q = reinterpret_cast<const uchar*>(b.constScanLine(y));
-            for (int x = 0; x < a.width(); ++x)
-                for (int c = 0; c < 4; ++c)
-                    if (std::abs(p[4 * x + c] - q[4 * x + c]) > 16) {
-                        ++differing;
-                        box |= QRect(x, y, 1, 1);
-                        break;
-                    }
-        }
-        share = double(differing) / (double(a.width()) * a.height());
-    }
-    double share = 0;
-    QRect box;
-};
 
 // The benchmarks' scribble: a 4000 x 3000 random walk shrunk onto the view.
 void scribble(PointDataSource& route, int n) {
@@ -192,6 +172,38 @@ TEST(RouteLayer, ADraggedPointMovesOverThePictureAnyOtherChangeRedrawsIt) {
     layer.draggedPointMoved(route.getnthItem(5), before);
     throughLayer(layer, scene);
     EXPECT_EQ(layer.pictureCount(), 3) << "only the dragged point is drawn live";
+}
+
+TEST(RouteLayer, ATracedPointIsAddedToThePictureAnyOtherChangeRedrawsIt) {
+    PointDataSource route;
+    walk(route, 2000);
+    RouteScene scene = sceneOf(route);
+    scene.finished = false;
+    scene.within = true;
+    scene.modifyMode = true;
+    scene.mouseX = 700;
+    scene.mouseY = 300;
+    RouteLayer layer;
+    const auto append = [&](float x, float y) {
+        const uint64_t before = MyPoint::changeCount();
+        scene.currentPoint = route.add(x, y, MyPoint::Regular);
+        layer.pointAppended(before);
+        return throughLayer(layer, scene);
+    };
+    throughLayer(layer, scene);
+    append(600, 400);
+    const QImage added = append(620, 380);
+    EXPECT_EQ(layer.pictureCount(), 1);
+    RouteLayer fresh;
+    EXPECT_LT(Difference(added, throughLayer(fresh, scene)).share, 0.0002);
+
+    route.getnthItem(10)->setY(700); // a change the click did not make
+    append(640, 360);
+    EXPECT_EQ(layer.pictureCount(), 2);
+    append(5, 5); // beside the frame
+    EXPECT_EQ(layer.pictureCount(), 2) << "the point before it is still inside";
+    append(100, 100);
+    EXPECT_EQ(layer.pictureCount(), 3) << "the frame is drawn afresh over the line";
 }
 
 } // namespace
