@@ -65,15 +65,14 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${missing[@]}"
 fi
 
-# The number-text tests run under a comma-decimal locale when one exists.
+# The number-text and translation tests run under comma-decimal locales when
+# they exist: German and French.
 if [ -n "${seen[locales]+set}" ]; then
-  have_de=no
-  while IFS= read -r name; do
-    case "${name,,}" in de_de.utf8 | de_de.utf-8) have_de=yes ;; esac
-  done <<<"$(locale -a 2>/dev/null || true)"
-  if [ $have_de = no ]; then
-    if [ "${as_root[*]}" = missing-sudo ] || ! "${as_root[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8; then
-      echo "note: de_DE.UTF-8 locale not generated"
+  installed="$(locale -a 2>/dev/null || true)"
+  for wanted in de_DE fr_FR; do
+    grep -qixE "$wanted\.utf-?8" <<<"$installed" && continue
+    if [ "${as_root[*]}" = missing-sudo ] || ! "${as_root[@]}" localedef -i "$wanted" -f UTF-8 "$wanted.UTF-8"; then
+      echo "note: $wanted.UTF-8 locale not generated"
     fi
-  fi
+  done
 fi

@@ -1,0 +1,215 @@
+#include "AcetateFixture.h"
+
+#include "app/ToolbarItems.h"
+#include "inspector/WandrelRouteInfoInspector.h"
+#include "platform/Alerts.h"
+#include "platform/StringTables.h"
+#include "platform/Toolbar.h"
+#include "platform/ToolbarItem.h"
+#include "platform/UiText.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTranslator>
+
+#include <clocale>
+#include <string>
+
+namespace {
+
+// What a German or a French user reads in a few places of every window.
+struct Language {
+    const char* locale;
+    const char* cLocale;
+    const char* file;
+    const char* route;
+    const char* preferences;
+    const char* hideScale;
+    const char* generalTab;
+    const char* unitsTab;
+    const char* highlighter;
+    const char* nameColumn;
+    const char* unitSheet;
+    const char* welcomeButton;
+    const char* caption;
+    const char* inspector;
+    const char* waypointColumn;
+    const char* start;
+    const char* alertTitle;
+    const char* alertMessage;
+};
+
+const Language german{"de_DE",
+                      "de_DE.UTF-8",
+                      "Datei",
+                      "Route",
+                      "Einstellungen…",
+                      "Maßstab ausblenden",
+                      "Allgemein",
+                      "Einheiten",
+                      "Textmarker",
+                      "Name",
+                      "Einheit",
+                      "Los geht’s",
+                      " Maßstab: 1 km ",
+                      "Routeninfo",
+                      "Wegpunkt",
+                      "Start",
+                      "Entfernungsmarken setzen",
+                      "Die Maßstabseinheit ist km. Marken können nicht alle 40 m gesetzt werden"};
+
+const Language french{
+    "fr_FR",
+    "fr_FR.UTF-8",
+    "Fichier",
+    "Itinéraire",
+    "Préférences…",
+    "Masquer l'échelle",
+    "Général",
+    "Unités",
+    "Surligneur",
+    "Nom",
+    "Unité",
+    "Commencer",
+    " Échelle : 1 km ",
+    "Infos sur l'itinéraire",
+    "Point de passage",
+    "Départ",
+    "Placer des marqueurs de distance",
+    "L'unité de l'échelle est km. Impossible de placer des marqueurs tous les 40 m"};
+
+void PrintTo(const Language& language, std::ostream* out) {
+    *out << language.locale;
+}
+
+// The string tables of `locale`, installed as main() installs them, for as
+// long as the scope lives.
+class LanguageScope {
+public:
+    explicit LanguageScope(const char* locale) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        translator = StringTables::installTranslations(*qApp);
+    }
+    ~LanguageScope() {
+        if (translator) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator; // parented to the application, which outlives every test
+        }
+        QLocale::setDefault(QLocale::c());
+    }
+    LanguageScope(const LanguageScope&) = delete;
+    LanguageScope& operator=(const LanguageScope&) = delete;
+
+    QTranslator* translator = nullptr;
+};
+
+// Comes before the acetate among the bases, so the windows load translated.
+class InLanguage : public ::testing::WithParamInterface<Language> {
+protected:
+    InLanguage() : scope(GetParam().locale) {}
+    LanguageScope scope;
+};
+
+class Translated : public InLanguage, public AcetateTest {
+protected:
+    Translated() {
+        EXPECT_NE(scope.translator, nullptr);
+        window.resize(1200, 640);
+        setBarLength(200);
+        choose(designs.unitViews.scaleUnits2, "km");
+        choose(designs.unitViews.answerUnits2, "km");
+        choose(designs.unitViews.areaUnits, "km");
+    }
+    ~Translated() override { Alerts::reset(); }
+
+    const Language& expected() const { return GetParam(); }
+};
+
+TEST_P(Translated, MenusToolbarAndPreferencesReadInTheLanguage) {
+    EXPECT_EQ(designs.acetate.menuFile->title(), expected().file);
+    EXPECT_EQ(designs.acetate.menuRoute->title(), expected().route);
+    EXPECT_EQ(designs.acetate.actionPreferences->text(), expected().preferences);
+    Toolbar* bar = controller.getToolbarItems().mainToolbar();
+    EXPECT_EQ(bar->item(QStringLiteral("scaleItemIdentifier"))->text(), expected().hideScale);
+
+    QTabWidget* tabs = designs.preferences.wandrelPrefsTabView;
+    EXPECT_EQ(tabs->tabText(tabs->indexOf(designs.preferences.generalTab)), expected().generalTab);
+    EXPECT_EQ(tabs->tabText(tabs->indexOf(designs.preferences.unitsTab)), expected().unitsTab);
+    EXPECT_EQ(designs.preferences.unitTableView->model()->headerData(0, Qt::Horizontal),
+              expected().nameColumn);
+    EXPECT_EQ(designs.unitEditSheet->windowTitle(), expected().unitSheet);
+    EXPECT_EQ(designs.information.closeTheAboutWindowButton->text(), expected().welcomeButton);
+    EXPECT_EQ(controller.getScaleText()->string(), expected().caption);
+
+    // The pop-up's titles and the names the controller looks for come from
+    // one table, so a translated preset still applies.
+    choose(designs.preferences.presets, expected().highlighter);
+    EXPECT_EQ(controller.getLineWidth(), 10.0f);
+}
+
+TEST_P(Translated, InspectorAndAlertReadInTheLanguage) {
+    click(100, 300);
+    click(400, 300, Qt::AltModifier);
+    doubleClick(400, 300);
+    designs.acetate.showInfoMenuItem->trigger();
+    WandrelRouteInfoInspector& inspector = view->getInfo();
+    ASSERT_TRUE(inspector.isWindowLoaded());
+    EXPECT_EQ(inspector.getWindow()->windowTitle(), expected().inspector);
+    const WaypointTableModel& legs = inspector.tableModel();
+    EXPECT_EQ(legs.headerData(0, Qt::Horizontal, Qt::DisplayRole), expected().waypointColumn);
+    EXPECT_EQ(legs.data(legs.index(0, 0), Qt::DisplayRole), expected().start);
+
+    Alerts::scriptAnswers({});
+    designs.acetate.placeMarkersMenuItem->trigger();
+    designs.distanceMarkers.markerNumber->setText(QStringLiteral("40"));
+    choose(designs.distanceMarkers.markerUnits, "m");
+    QTest::mouseClick(designs.distanceMarkers.markerButtons->button(QDialogButtonBox::Ok),
+                      Qt::LeftButton);
+    inspector.getWindow()->hide();
+    ASSERT_EQ(Alerts::answered().size(), 1);
+    EXPECT_EQ(Alerts::answered()[0].title, expected().alertTitle);
+    EXPECT_EQ(Alerts::answered()[0].message, expected().alertMessage);
+    designs.distanceMarkerDialog->hide();
+}
+
+// Figures are read back and pasted into spreadsheets: a point, three
+// decimals, whatever the language and the C library's locale.
+TEST_P(Translated, FiguresKeepTheDecimalPoint) {
+    const struct Restore {
+        std::string saved = std::setlocale(LC_ALL, nullptr);
+        ~Restore() { std::setlocale(LC_ALL, saved.c_str()); }
+    } restore;
+    std::setlocale(LC_ALL, expected().cLocale); // when the system has it
+    click(100, 300);
+    click(400, 300);
+    click(400, 500);
+    doubleClick(400, 500);
+    EXPECT_EQ(answer(), "2.500");
+    EXPECT_EQ(area(), "0.750");
+    designs.acetate.showInfoMenuItem->trigger();
+    const WaypointTableModel& legs = view->getInfo().tableModel();
+    EXPECT_EQ(legs.data(legs.index(0, 1), Qt::DisplayRole).toString(), "2.500");
+    view->getInfo().getWindow()->hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(GermanAndFrench, Translated, ::testing::Values(german, french),
+                         [](const auto& info) { return std::string(info.param.locale); });
+
+// Run by CTest under LANG=de_DE.UTF-8 and LANG=fr_FR.UTF-8 with
+// WANDREL_TEST_LANGUAGE set: the user's locale, as the system reports it,
+// chooses the table.
+TEST(UserLocale, ChoosesTheStringTable) {
+    const QString wanted = qEnvironmentVariable("WANDREL_TEST_LANGUAGE");
+    if (wanted.isEmpty())
+        GTEST_SKIP() << "needs WANDREL_TEST_LANGUAGE and a matching LANG";
+    const Language& language = wanted == u"fr" ? french : german;
+    ASSERT_EQ(QLocale::system().name(), language.locale);
+    QTranslator* translator = StringTables::installTranslations(*qApp, QLocale::system());
+    ASSERT_NE(translator, nullptr);
+    EXPECT_EQ(Wandrel::tr("File"), language.file);
+    EXPECT_EQ(StringTables::translate("Did-ir", "Unit"), language.unitSheet);
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+}
+
+} // namespace
