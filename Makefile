@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: deps configure build run test test-sanitize bench fuzz valgrind clean format
+.PHONY: deps configure build run test test-sanitize bench fuzz valgrind clean format translations
 
 deps:
 	./scripts/install-deps.sh
@@ -58,6 +58,10 @@ valgrind: deps
 		QT_QPA_PLATFORM=offscreen valgrind --error-exitcode=1 --leak-check=full \
 			--suppressions=valgrind.supp --quiet $$t --gtest_brief=1 || status=1; \
 	done; exit $$status
+
+# The .ts sources of the string tables, brought up to date with the code and designs.
+translations:
+	./scripts/update-translations.sh
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
