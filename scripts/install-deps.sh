@@ -9,7 +9,7 @@ declare -A groups=(
   # GoogleTest is here too: the default configuration builds the tests.
   [build]="cmake make g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools libgl-dev
-    qt6-image-formats-plugins libplist-dev libplist++-dev libgtest-dev libgmock-dev"
+    qt6-image-formats-plugins qt6-translations-l10n libplist-dev libplist++-dev libgtest-dev libgmock-dev"
   [test]="locales desktop-file-utils appstream"
   [bench]="libbenchmark-dev libboost-dev"
   [fuzz]="clang-14 libclang-rt-14-dev"

@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Wandrel"));
     QApplication::setOrganizationName(QStringLiteral("Wandrel"));
     QApplication::setApplicationVersion(QStringLiteral(WANDREL_VERSION));
+    StringTables::installToolkitTranslations(app);
     StringTables::installTranslations(app);
     AcetateWindow window;
     AppDelegate delegate(window);

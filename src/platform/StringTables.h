@@ -18,4 +18,11 @@ public:
     static QTranslator* installTranslations(QCoreApplication& app,
                                             const QLocale& locale = QLocale(),
                                             const QString& directory = QStringLiteral(":/i18n"));
+
+    // The same for the toolkit's own texts (standard buttons, the file,
+    // colour and print dialogs): "qtbase_<language>.qm" from `directory`,
+    // by default Qt's translations folder.
+    static QTranslator* installToolkitTranslations(QCoreApplication& app,
+                                                   const QLocale& locale = QLocale(),
+                                                   const QString& directory = {});
 };

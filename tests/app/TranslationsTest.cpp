@@ -37,6 +37,7 @@ struct Language {
     const char* start;
     const char* alertTitle;
     const char* alertMessage;
+    const char* cancel;
 };
 
 const Language german{"de_DE",
@@ -56,7 +57,8 @@ const Language german{"de_DE",
                       "Wegpunkt",
                       "Start",
                       "Entfernungsmarken setzen",
-                      "Die Maßstabseinheit ist km. Marken können nicht alle 40 m gesetzt werden"};
+                      "Die Maßstabseinheit ist km. Marken können nicht alle 40 m gesetzt werden",
+                      "Abbrechen"};
 
 const Language french{
     "fr_FR",
@@ -76,7 +78,8 @@ const Language french{
     "Point de passage",
     "Départ",
     "Placer des marqueurs de distance",
-    "L'unité de l'échelle est km. Impossible de placer des marqueurs tous les 40 m"};
+    "L'unité de l'échelle est km. Impossible de placer des marqueurs tous les 40 m",
+    "Annuler"};
 
 void PrintTo(const Language& language, std::ostream* out) {
     *out << language.locale;
@@ -88,12 +91,14 @@ class LanguageScope {
 public:
     explicit LanguageScope(const char* locale) {
         QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        toolkit = StringTables::installToolkitTranslations(*qApp);
         translator = StringTables::installTranslations(*qApp);
     }
     ~LanguageScope() {
-        if (translator) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator; // parented to the application, which outlives every test
+        // Parented to the application, which outlives every test.
+        for (QTranslator* installed : {translator, toolkit}) {
+            QCoreApplication::removeTranslator(installed);
+            delete installed;
         }
         QLocale::setDefault(QLocale::c());
     }
@@ -101,6 +106,7 @@ public:
     LanguageScope& operator=(const LanguageScope&) = delete;
 
     QTranslator* translator = nullptr;
+    QTranslator* toolkit = nullptr;
 };
 
 // Comes before the acetate among the bases, so the windows load translated.
@@ -114,6 +120,7 @@ class Translated : public InLanguage, public AcetateTest {
 protected:
     Translated() {
         EXPECT_NE(scope.translator, nullptr);
+        EXPECT_NE(scope.toolkit, nullptr);
         window.resize(1200, 640);
         setBarLength(200);
         choose(designs.unitViews.scaleUnits2, "km");
@@ -140,6 +147,9 @@ TEST_P(Translated, MenusToolbarAndPreferencesReadInTheLanguage) {
     EXPECT_EQ(designs.unitEditSheet->windowTitle(), expected().unitSheet);
     EXPECT_EQ(designs.information.closeTheAboutWindowButton->text(), expected().welcomeButton);
     EXPECT_EQ(controller.getScaleText()->string(), expected().caption);
+    // The toolkit's own words in the same windows.
+    EXPECT_EQ(designs.distanceMarkers.markerButtons->button(QDialogButtonBox::Cancel)->text(),
+              expected().cancel);
 
     // The pop-up's titles and the names the controller looks for come from
     // one table, so a translated preset still applies.
