@@ -688,5 +688,13 @@
         <comment>button that closes the welcome window</comment>
         <translation>Los geht’s</translation>
     </message>
+    <message>
+        <source>Are you sure that you want to clear the current line?</source>
+        <translation>Möchten Sie die aktuelle Linie wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>This action cannot be undone.</source>
+        <translation>Diese Aktion kann nicht rückgängig gemacht werden.</translation>
+    </message>
 </context>
 </TS>

@@ -688,5 +688,13 @@
         <comment>button that closes the welcome window</comment>
         <translation>Commencer</translation>
     </message>
+    <message>
+        <source>Are you sure that you want to clear the current line?</source>
+        <translation>Voulez-vous vraiment effacer la ligne actuelle ?</translation>
+    </message>
+    <message>
+        <source>This action cannot be undone.</source>
+        <translation>Cette action ne peut pas être annulée.</translation>
+    </message>
 </context>
 </TS>

@@ -6,17 +6,9 @@
 #include "tracing/RouteLayer.h"
 
 #include "platform/Alerts.h"
-#include "platform/StringTables.h"
+#include "platform/UiText.h"
 
 #include <QAction>
-
-namespace {
-
-QString wandrelText(const char* key) {
-    return StringTables::translate("Wandrel", key);
-}
-
-} // namespace
 
 void WandrelTracingView::addRegularPoint(const TracingEvent& event) {
     const bool waypoint =
@@ -131,8 +123,8 @@ void WandrelTracingView::reset() {
 
 void WandrelTracingView::clearPointsMenuItem() {
     const Alerts::Answer answer = Alerts::run(
-        this, wandrelText("Are you sure that you want to clear the current line?"),
-        wandrelText("This action cannot be undone."), wandrelText("OK"), wandrelText("Cancel"));
+        this, Wandrel::tr("Are you sure that you want to clear the current line?"),
+        Wandrel::tr("This action cannot be undone."), Wandrel::tr("OK"), Wandrel::tr("Cancel"));
     if (answer != Alerts::Answer::Default)
         return;
     clearRoute();
