@@ -1,11 +1,14 @@
 #include "tracing/ReducedRoutePainter.h"
 
+#include "tracing/CapsuleRaster.h"
+#include "tracing/GlyphSprites.h"
 #include "tracing/LineSimplifier.h"
 
 #include <QImage>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -30,6 +33,22 @@ bool isTracingToPointer(const RouteScene& scene) {
 // segment on its own; one stroke or many pieces look the same.
 bool blendsPerSegment(const QPainter& painter, const QPen& pen) {
     return pen.widthF() * painter.device()->devicePixelRatioF() <= 1;
+}
+
+int64_t segmentsOf(const std::vector<QPolygonF>& lines) {
+    int64_t segments = 0;
+    for (const QPolygonF& line : lines)
+        segments += std::max<qsizetype>(0, line.size() - 1);
+    return segments;
+}
+
+// Paints an opaque mask of the lines at the pen's opacity.
+void paintMask(QPainter& painter, const QImage& mask, qreal opacity) {
+    painter.save();
+    painter.resetTransform();
+    painter.setOpacity(opacity);
+    painter.drawImage(QPointF(0, 0), mask);
+    painter.restore();
 }
 
 void drawPieces(QPainter& painter, const std::vector<QPolygonF>& lines) {
@@ -60,8 +79,8 @@ void ReducedRoutePainter::paint() {
         painter.drawPolygon(outline, Qt::WindingFill);
         painter.setBrush(Qt::NoBrush);
     }
-    strokeInPieces(painter, band, RoutePainter::bandPen(scene.style));
-    strokeInPieces(painter, core, RoutePainter::corePen(scene.style));
+    strokeInPieces(painter, band, RoutePainter::bandPen(scene.style), parts.denseFrom);
+    strokeInPieces(painter, core, RoutePainter::corePen(scene.style), parts.denseFrom);
     drawGlyphs();
     RoutePainter::drawAcetateBox(painter, scene.viewSize);
 }
@@ -106,6 +125,23 @@ void ReducedRoutePainter::addRun(int64_t from, int64_t to) {
 void ReducedRoutePainter::drawGlyphs() {
     const QSize cells = pixels * glyphCellsPerPixel;
     glyphCells.assign(size_t(cells.width()) * size_t(cells.height()), 0);
+    std::optional<GlyphSprites> sprites;
+    const QTransform toDevice = painter.deviceTransform();
+    if (count >= parts.denseFrom) {
+        sprites.emplace(painter.device()->devicePixelRatioF());
+        painter.save();
+        painter.resetTransform();
+    }
+    const auto draw = [&](GlyphSprites::Kind kind, RoutePainter::Glyph glyph,
+                          const MyPoint& point) {
+        const bool fill = &point == scene.currentPoint;
+        if (sprites)
+            sprites->draw(painter, kind, fill, toDevice.map(QPointF(point.getX(), point.getY())));
+        else if (kind == GlyphSprites::Kind::End)
+            RoutePainter::drawEndPoint(painter, point.getX(), point.getY(), fill);
+        else
+            RoutePainter::drawGlyph(painter, glyph, point, fill);
+    };
     for (int64_t i = 0; i < count; ++i) {
         if (i == leftOut)
             continue;
@@ -113,12 +149,13 @@ void ReducedRoutePainter::drawGlyphs() {
         const RoutePainter::Glyph glyph = RoutePainter::glyphOf(scene, *point, i);
         if (glyph == RoutePainter::Glyph::None || alreadyDrawn(glyph, *point))
             continue;
-        RoutePainter::drawGlyph(painter, glyph, *point, point == scene.currentPoint);
+        draw(GlyphSprites::kindOf(glyph), glyph, *point);
     }
-    if (scene.finished && count > 0 && leftOut != count - 1) {
-        const MyPoint* last = scene.route->getnthItem(count - 1);
-        RoutePainter::drawEndPoint(painter, last->getX(), last->getY(), last == scene.currentPoint);
-    }
+    if (scene.finished && count > 0 && leftOut != count - 1)
+        draw(GlyphSprites::Kind::End, RoutePainter::Glyph::None,
+             *scene.route->getnthItem(count - 1));
+    if (sprites)
+        painter.restore();
 }
 
 // Plain way and mid glyphs only: the ends and the current point are few
@@ -140,7 +177,13 @@ bool ReducedRoutePainter::alreadyDrawn(RoutePainter::Glyph glyph, const MyPoint&
 }
 
 void ReducedRoutePainter::strokeInPieces(QPainter& painter, const std::vector<QPolygonF>& lines,
-                                         const QPen& pen) {
+                                         const QPen& pen, int64_t denseFrom) {
+    // Qt strokes pens a pixel wide or less on a path of its own, which stays
+    // fast and which the capsules do not imitate closely enough.
+    if (!blendsPerSegment(painter, pen) && segmentsOf(lines) >= denseFrom) {
+        strokeDense(painter, lines, pen);
+        return;
+    }
     if (blendsPerSegment(painter, pen) || pen.color().alpha() == 255) {
         painter.setPen(pen);
         drawPieces(painter, lines);
@@ -161,9 +204,19 @@ void ReducedRoutePainter::strokeInPieces(QPainter& painter, const std::vector<QP
         maskPainter.setPen(opaque);
         drawPieces(maskPainter, lines);
     }
-    painter.save();
-    painter.resetTransform();
-    painter.setOpacity(pen.color().alphaF());
-    painter.drawImage(QPointF(0, 0), mask);
-    painter.restore();
+    paintMask(painter, mask, pen.color().alphaF());
+}
+
+void ReducedRoutePainter::strokeDense(QPainter& painter, const std::vector<QPolygonF>& lines,
+                                      const QPen& pen) {
+    const QPaintDevice* device = painter.device();
+    const qreal ratio = device->devicePixelRatioF();
+    CapsuleRaster raster(QSize(device->width(), device->height()));
+    const double width = pen.widthF() * ratio;
+    const QTransform toDevice = painter.deviceTransform();
+    for (const QPolygonF& line : lines)
+        raster.addLine(line, toDevice, width);
+    QImage mask = raster.toImage(pen.color());
+    mask.setDevicePixelRatio(ratio);
+    paintMask(painter, mask, pen.color().alphaF());
 }

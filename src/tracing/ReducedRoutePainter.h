@@ -15,6 +15,10 @@ struct RouteParts {
     // A point whose glyph and two segments are left out; shading then
     // skips it too, so leave shading out with it.
     const MyPoint* leftOut = nullptr;
+    // From this many segments or glyphs on, lines go through CapsuleRaster
+    // and glyphs are copied from GlyphSprites: their cost follows the
+    // pixels, not Qt's work per join and per path.
+    int64_t denseFrom = 20000;
 };
 
 // Draws the picture RoutePainter draws, reduced to what the device's pixels
@@ -36,7 +40,11 @@ public:
     // Strokes lines in pieces: a semi-transparent pen goes through an
     // opaque mask, so pieces that overlap blend once, as one stroke does.
     static void strokeInPieces(QPainter& painter, const std::vector<QPolygonF>& lines,
-                               const QPen& pen);
+                               const QPen& pen, int64_t denseFrom = RouteParts().denseFrom);
+    // Strokes lines through CapsuleRaster, as lines too dense for Qt's
+    // stroker are.
+    static void strokeDense(QPainter& painter, const std::vector<QPolygonF>& lines,
+                            const QPen& pen);
 
 private:
     void thin();

@@ -1,4 +1,5 @@
 #include "tracing/RouteLayer.h"
+#include "tracing/ReducedRoutePainter.h"
 
 #include "PictureDifference.h"
 
@@ -106,6 +107,32 @@ TEST(RouteLayer, PicturesMatchTheFullDetailDrawingInBothModesAndWhileTracing) {
             const Difference d(throughLayer(layer, scene), fullDetail(scene));
             EXPECT_LE(d.share, 0.005)
                 << (route == &walked ? "walk" : "scribble") << " mode " << mode;
+        }
+    }
+}
+
+// The strokes and glyphs of routes denser than the pixels, tried on the
+// same routes: they must pass for Qt's own.
+TEST(RouteLayer, DenseDrawingMatchesTheFullDetailDrawing) {
+    PointDataSource scribbled, walked;
+    scribble(scribbled, 10000);
+    walk(walked, 10000);
+    for (const PointDataSource* route : {&scribbled, &walked}) {
+        for (bool modify : {false, true}) {
+            RouteScene scene = sceneOf(*route);
+            scene.modifyMode = modify;
+            scene.currentPoint = route->getnthItem(route->count() / 3);
+            QImage dense = blank(viewSize);
+            {
+                QPainter painter(&dense);
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.translate(0, viewSize.height());
+                painter.scale(1, -1);
+                ReducedRoutePainter(painter, scene, RouteParts{.denseFrom = 0}).paint();
+            }
+            const Difference d(dense, fullDetail(scene));
+            EXPECT_LE(d.share, 0.005)
+                << (route == &walked ? "walk" : "scribble") << " modify " << modify;
         }
     }
 }
