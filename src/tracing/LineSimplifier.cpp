@@ -13,6 +13,13 @@ QPointF turned(QPointF unit, double s, double c) {
     return {unit.x() * c - unit.y() * s, unit.x() * s + unit.y() * c};
 }
 
+// std::hypot guards against overflow at several times the cost; only
+// coordinates near the limits of a double need it.
+double length(QPointF v) {
+    const double squared = v.x() * v.x() + v.y() * v.y();
+    return std::isfinite(squared) ? std::sqrt(squared) : std::hypot(v.x(), v.y());
+}
+
 } // namespace
 
 void LineSimplifier::add(QPointF device, int64_t index) {
@@ -21,12 +28,12 @@ void LineSimplifier::add(QPointF device, int64_t index) {
         return;
     }
     QPointF offset = device - anchor;
-    double distance = std::hypot(offset.x(), offset.y());
+    double distance = length(offset);
     if (distance > tolerance && haveWedge && !fits(offset, distance)) {
         // The line turned: the point before this one becomes a vertex.
         startFrom(lastPoint, lastIndex);
         offset = device - anchor;
-        distance = std::hypot(offset.x(), offset.y());
+        distance = length(offset);
     }
     if (distance > tolerance)
         narrowTo(offset, distance);
