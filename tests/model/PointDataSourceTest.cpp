@@ -44,12 +44,9 @@ TEST(RouteLookUpTest, NearestIsBelowTenAndEarliestOnTies) {
     EXPECT_EQ(route.getNearestPointToX(95, 105), nullptr);
     EXPECT_EQ(route.getNearestPointToX(105, 100), route.getFirstItem());
     EXPECT_EQ(route.getNearestPointToX(106, 100), route.getnthItem(1));
-    const auto far =
-        PointDataSource::newPointBetweenThisPoint(MyPoint(10, 10), MyPoint(20, -10), 2);
-    EXPECT_TRUE(far->getX() == 30 && far->getY() == -30);
 }
 
-TEST(RouteInsertTest, GoesIntoTheClickedSegmentsBoxWithoutTolerance) {
+TEST(RouteInsertTest, GoesIntoTheClickedSegmentsBoxNearestEndsFirst) {
     Route route{{0, 0}, {100, 0}, {100, 100}};
     FakeTable table;
     route.setRouteInspectorTableView(&table);
@@ -59,9 +56,8 @@ TEST(RouteInsertTest, GoesIntoTheClickedSegmentsBoxWithoutTolerance) {
     EXPECT_EQ(route.indexOf(route.insertPointatX(50, 0)), 1);
     route.add(0, 100);
     EXPECT_EQ(table.reloads, 3);
-}
 
-TEST(RouteInsertTest, LeastEndSumWinsEarliestOnTiesBelowOneThousand) {
+    // The least sum of distances to the ends wins, the earliest on ties.
     Route tie{{0, 0}, {100, 0}, {200, 0}};
     EXPECT_EQ(tie.indexOf(tie.insertPointatX(100, 0)), 1);
     Route nearer{{0, 0}, {100, 100}, {10, 0}}; // both boxes hold (20, 10)
@@ -72,7 +68,7 @@ TEST(RouteInsertTest, LeastEndSumWinsEarliestOnTiesBelowOneThousand) {
     EXPECT_NE(Route({{0, 0}, {999, 0}}).insertPointatX(500, 0), nullptr);
 }
 
-TEST(RouteWaypointTest, WalksAndLegsFollowRouteOrder) {
+TEST(RouteWaypointTest, LegsRunThroughEveryKindOfPointAndEmptyRoutesStayFinite) {
     // A zigzag of 5-pixel segments, waypoints at 0, 4 and 9, a marker at 8.
     Route route;
     for (int i = 0; i < 12; ++i)
@@ -80,46 +76,20 @@ TEST(RouteWaypointTest, WalksAndLegsFollowRouteOrder) {
                   i % 4 && i != 9 ? MyPoint::Regular : MyPoint::Waypoint);
     route.getnthItem(8)->setDistanceMarker();
     FakeTable table;
-    EXPECT_EQ(route.numberOfRowsInTableView(&table), 3);
-    EXPECT_EQ(route.getnthWaypoint(1), route.getnthItem(4));
-    EXPECT_EQ(route.getnthWaypoint(3), nullptr);
-    EXPECT_EQ(route.pointNumberForWaypoint(2), 9);
-    EXPECT_EQ(route.pointNumberForWaypoint(3), 0);
-    EXPECT_EQ(route.totalDistance(), 55.0f) << "every kind of point is a vertex";
+    EXPECT_EQ(route.numberOfRowsInTableView(&table), 3) << "a table's rows are the waypoints";
+    EXPECT_EQ(route.totalDistance(), 55.0f);
     EXPECT_EQ(route.distanceBetweennthWaypoint(0, 2), 45.0f);
-    EXPECT_EQ(route.distanceBetweennthWaypoint(1, 2), 25.0f);
     EXPECT_EQ(route.distanceBetweennthWaypoint(2, 1), 0.0f);
     EXPECT_EQ(route.distanceBetweennthWaypoint(7, 1), 20.0f) << "a missing waypoint is the start";
-}
+    EXPECT_TRUE(route.isPointFinishPoint(route.getLastPoint()));
+    route.getnthItem(8)->setWaypoint(false);
+    EXPECT_EQ(route.getnthItem(8)->getPointType(), MyPoint::Regular) << "a point has one kind";
 
-TEST(RouteEndsTest, StartFinishBoundsAndEmptyRoutes) {
     Route empty;
-    empty.setFirstAndLastAsWaypoints();
-    EXPECT_FALSE(empty.isPointFinishPoint(nullptr));
-    EXPECT_TRUE(empty.getMinX() == 0 && empty.getMinY() == 0 && empty.getWidth() == 0);
-    Route route{{40, 5}};
-    route.setFirstAndLastAsWaypoints();
-    EXPECT_TRUE(route.getFirstItem()->isWaypoint() &&
-                route.isPointFinishPoint(route.getFirstItem()));
-    EXPECT_TRUE(route.totalDistance() == 0 && route.totalArea() == 0);
-    MyPoint* middle = route.add(70, -3);
-    route.add(55, 8);
-    route.setFirstAndLastAsWaypoints();
-    EXPECT_TRUE(route.getLastPoint()->isWaypoint() && !middle->isWaypoint());
-    EXPECT_TRUE(route.getMinX() == 40 && route.getMinY() == -3 && route.getWidth() == 30);
-    EXPECT_EQ(Route({{-50, 0}, {-20, 0}}).getWidth(), 50.0f) << "greatest x starts at 0";
-}
-
-TEST(RouteHooksTest, ObserverHearsOfEachPointWhileItStillStands) {
-    Route route{{0, 0}, {10, 1}, {20, 2}, {30, 3}};
-    std::vector<std::pair<float, int64_t>> told; // the point's x and the count, when told
-    route.setRemovalObserver(
-        [&](const MyPoint* p) { told.emplace_back(p->getX(), route.count()); });
-    const MyPoint stranger;
-    route.deleteItem(&stranger);
-    route.deleteItem(route.getnthItem(1));
-    route.deleteLastItem();
-    route.clear();
-    route.deleteLastItem();
-    EXPECT_EQ(told, (std::vector<std::pair<float, int64_t>>{{10, 4}, {30, 3}, {0, 2}, {20, 2}}));
+    EXPECT_FALSE(empty.isPointFinishPoint(nullptr)) << "-1 is not the last index";
+    EXPECT_TRUE(empty.getMinX() == 0 && empty.getMinY() == 0);
+    const Route lone{{40, 5}};
+    EXPECT_TRUE(lone.totalDistance() == 0 && lone.totalArea() == 0);
+    const Route spread{{40, 5}, {70, -3}, {35, 8}};
+    EXPECT_TRUE(spread.getMinX() == 35 && spread.getMinY() == -3);
 }

@@ -1,5 +1,7 @@
 #include "model/RouteXml.h"
+#include "model/ModelLog.h"
 #include "model/PointDataSource.h"
+#include "model/WaypointTable.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +22,7 @@ const RouteXml::Settings settings{.thisEnd = {15, 15},
                                   .thatEnd = {115.5, 15},
                                   .numberOfUnits = "2",
                                   .scaleUnits = "Kilometers",
-                                  .answerUnits = "Miles",
+                                  .answerUnits = "Miles <&>",
                                   .windowX = 300.4f,
                                   .windowY = 200.6f};
 
@@ -31,7 +33,7 @@ const std::string settingsText = "<distances>\n"
                                  "<thatEndY>\n15.000000</thatEndY>\n"
                                  "<scaleUnits>\nKilometers</scaleUnits>\n"
                                  "<numberOfUnits>\n2</numberOfUnits>\n"
-                                 "<answerUnits>\nMiles</answerUnits>\n"
+                                 "<answerUnits>\nMiles &lt;&amp;&gt;</answerUnits>\n"
                                  "<windowX>\n300</windowX>\n"
                                  "<windowY>\n201</windowY>\n"
                                  "</distances>\n"
@@ -71,8 +73,8 @@ TEST(RouteXmlTest, PointsThenSettingsInTheirFormats) {
     EXPECT_EQ(RouteXml::text(PointDataSource(), settings), "<wandrel>\n<route>\n" + settingsText);
 }
 
-// printf rounds the exact binary value, ties to even; so must the writer,
-// and with "." even where the locale says ",".
+// printf rounds the exact binary value, ties to even; so must every figure
+// written, with "." even where the locale says ",".
 TEST(RouteXmlTest, NumbersReadAsPrintfWritesThemInTheCLocale) {
     std::mt19937 random(7);
     std::uniform_real_distribution<float> spread(-5000, 5000);
@@ -93,6 +95,8 @@ TEST(RouteXmlTest, NumbersReadAsPrintfWritesThemInTheCLocale) {
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
         GTEST_SKIP() << "no comma-decimal locale installed";
     EXPECT_EQ(RouteXml::fixed(1234.5, 6), "1234.500000");
+    EXPECT_EQ(WaypointTable::fixed3(1234.5f), "1234.500");
+    EXPECT_EQ(ModelLog::fixed(0.5f), "0.500000");
 }
 
 TEST_F(RouteXmlFiles, MakesTheFolderAndEachWriteReplacesTheFileWhole) {
@@ -100,8 +104,8 @@ TEST_F(RouteXmlFiles, MakesTheFolderAndEachWriteReplacesTheFileWhole) {
     for (int i = 0; i < 50; ++i)
         route.add(float(i), float(i), MyPoint::Regular);
     const fs::path folder = root / "Walk.route";
-    route.writeToFile(folder.string(), {15, 15}, {115.5, 15}, "2", "Kilometers", "Miles", 300.4f,
-                      200.6f);
+    route.writeToFile(folder.string(), {15, 15}, {115.5, 15}, "2", "Kilometers", "Miles <&>",
+                      300.4f, 200.6f);
     ASSERT_TRUE(fs::is_directory(folder));
     EXPECT_EQ(contents(folder / "route.xml"), RouteXml::text(route, settings));
 

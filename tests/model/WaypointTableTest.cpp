@@ -1,8 +1,6 @@
 #include "model/WaypointTable.h"
 #include "model/PointDataSource.h"
-#include "model/RouteCheckBox.h"
 #include "model/RouteOwner.h"
-#include "model/RouteWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +24,8 @@ Row rowOf(const PointDataSource& route, int32_t r) {
     return cells;
 }
 
-// Waypoints at (0,0), (150,0) and (150,225), with a regular point and a
-// marker inside the legs: legs of 1.5 and 2.25 units.
+// Waypoints at (0,0), (150,0) and (150,160), with a regular point and an
+// off-line marker inside the legs: legs of 1.5 and 2 units.
 class ThreeWaypoints : public ::testing::Test {
 protected:
     ThreeWaypoints() {
@@ -35,8 +33,8 @@ protected:
         route.add(0, 0, MyPoint::Waypoint);
         route.add(100, 0);
         route.add(150, 0, MyPoint::Waypoint);
-        route.add(150, 100, MyPoint::DistanceMarker);
-        route.add(150, 225, MyPoint::Waypoint);
+        route.add(210, 80, MyPoint::DistanceMarker);
+        route.add(150, 160, MyPoint::Waypoint);
     }
     Owner owner;
     PointDataSource route;
@@ -45,9 +43,9 @@ protected:
 TEST_F(ThreeWaypoints, RowsShowLegsFromStartAndToEnd) {
     EXPECT_EQ(route.numberOfRowsInTableView(nullptr), 5) << "no table counts every point";
     EXPECT_EQ(WaypointTable(route).rowCount(), 3);
-    EXPECT_EQ(rowOf(route, 0), (Row{"T:Start", "1.500", "-", "3.750"}));
-    EXPECT_EQ(rowOf(route, 1), (Row{"", "2.250", "1.500", "2.250"}));
-    EXPECT_EQ(rowOf(route, 2), (Row{"T:Finish", "-", "3.750", "-"}));
+    EXPECT_EQ(rowOf(route, 0), (Row{"T:Start", "1.500", "-", "3.500"}));
+    EXPECT_EQ(rowOf(route, 1), (Row{"", "2.000", "1.500", "2.000"}));
+    EXPECT_EQ(rowOf(route, 2), (Row{"T:Finish", "-", "3.500", "-"}));
     EXPECT_EQ(rowOf(route, 3), (Row{"", "", "", ""})) << "past the last waypoint";
     EXPECT_EQ(route.objectValueForTableColumn(nullptr, "5", 0), "");
 }
@@ -60,12 +58,12 @@ TEST_F(ThreeWaypoints, JournalIsOneHtmlTableWithAlternatingRows) {
               "<th class=statstableheadercell>From start</th>"
               "<th class=statstableheadercell>To end</th></tr>"
               "<tr><td class=statstabledatacell>T:Start</td><td class=statstabledatacell>1.500</td>"
-              "<td class=statstabledatacell>-</td><td class=statstabledatacell>3.750</td></tr>"
-              "<tr><td class=statstabledatacellalt></td><td class=statstabledatacellalt>2.250</td>"
+              "<td class=statstabledatacell>-</td><td class=statstabledatacell>3.500</td></tr>"
+              "<tr><td class=statstabledatacellalt></td><td class=statstabledatacellalt>2.000</td>"
               "<td class=statstabledatacellalt>1.500</td>"
-              "<td class=statstabledatacellalt>2.250</td></tr>"
+              "<td class=statstabledatacellalt>2.000</td></tr>"
               "<tr><td class=statstabledatacell>T:Finish</td><td class=statstabledatacell>-</td>"
-              "<td class=statstabledatacell>3.750</td><td class=statstabledatacell>-</td></tr>"
+              "<td class=statstabledatacell>3.500</td><td class=statstabledatacell>-</td></tr>"
               "</table><br />");
 }
 
@@ -74,29 +72,18 @@ TEST_F(ThreeWaypoints, WithoutAnOwnerLengthsReadZeroAndLabelsAreKeys) {
     EXPECT_EQ(rowOf(route, 0), (Row{"Start", "0.000", "-", "0.000"}));
 }
 
-TEST(WaypointTable, OneWaypointAndNone) {
+TEST(WaypointTable, NoWaypointOneAndAZeroLengthLeg) {
     Owner owner;
     PointDataSource route;
     route.setOwner(&owner);
-    EXPECT_EQ(route.getDataAsHTML(),
-              "<table class=statstable><tr><th class=statstableheadercell>Waypoint</th>"
-              "<th class=statstableheadercell>Next waypoint</th>"
-              "<th class=statstableheadercell>From start</th>"
-              "<th class=statstableheadercell>To end</th></tr></table><br />");
+    EXPECT_EQ(rowOf(route, 0), (Row{"", "", "", ""}));
     route.add(5, 5);
     route.add(10, 10, MyPoint::Waypoint);
     route.add(20, 20);
     EXPECT_EQ(rowOf(route, 0), (Row{"T:Start", "-", "-", "-"}));
-    EXPECT_EQ(rowOf(route, 1), (Row{"", "", "", ""}));
-}
-
-TEST(WaypointTable, ZeroLengthLegHasThreeDecimals) {
-    Owner owner;
-    PointDataSource route;
-    route.setOwner(&owner);
-    route.add(7, 7, MyPoint::Waypoint);
-    route.add(7, 7, MyPoint::Waypoint);
-    EXPECT_EQ(rowOf(route, 0), (Row{"T:Start", "0.000", "-", "0.000"}));
+    route.add(20, 20, MyPoint::Waypoint);
+    route.add(20, 20, MyPoint::Waypoint);
+    EXPECT_EQ(rowOf(route, 1), (Row{"", "0.000", "0.141", "0.000"}));
 }
 
 // One walk must give the same legs as measuring each one on its own, on a
@@ -123,61 +110,11 @@ TEST(WaypointTable, OneWalkMatchesTheRoutesOwnWaypointDistances) {
     EXPECT_EQ(table.toEnd(0), table.fromStart(last)) << "the whole route read both ways";
 }
 
-TEST(WaypointTable, FixedThreeIgnoresTheLocaleAndPrintsNonFiniteValues) {
+TEST(WaypointTable, FixedThreeRoundsAndPrintsNonFiniteValues) {
     EXPECT_EQ(WaypointTable::fixed3(12.3456f), "12.346");
     EXPECT_EQ(WaypointTable::fixed3(-0.0004f), "-0.000");
     EXPECT_EQ(WaypointTable::fixed3(1.0f / 0.0f), "inf");
     EXPECT_EQ(WaypointTable::fixed3(std::nanf("")), "nan");
-}
-
-struct Window : RouteWindow {
-    void bringForward() override { ++forward; }
-    void centre() override { ++centred; }
-    int forward = 0;
-    int centred = 0;
-};
-
-struct Box : RouteCheckBox {
-    bool isOn() const override { return on; }
-    void setOn(bool yes) override { on = yes; }
-    bool on = false;
-};
-
-struct Table : TableView {
-    void reloadData() override { ++reloads; }
-    Rect enclosingScrollFrame() const override { return {}; }
-    void setEnclosingScrollFrame(const Rect&) override {}
-    int reloads = 0;
-};
-
-TEST(WaypointNotice, ShownWithTheInspectorForTwoRowsUnlessSwitchedOff) {
-    PointDataSource route;
-    Window inspector, notice;
-    Box box;
-    route.showInfo(); // nothing attached: nothing happens
-    EXPECT_FALSE(route.DontShowWaypointAlertIsSet());
-    route.DontShowWaypointAlert(true);
-    EXPECT_FALSE(route.DontShowWaypointAlertIsSet()) << "no check box to hold the flag";
-
-    route.setRouteInspector(&inspector);
-    route.setWaypointAlert(&notice);
-    route.setDontShowWaypointAlert(&box);
-    route.add(0, 0, MyPoint::Waypoint);
-    route.add(1, 1);
-    route.showInfo(); // no table: two points count as two rows
-    EXPECT_EQ(inspector.forward, 1);
-    EXPECT_EQ(notice.centred, 1);
-
-    Table table;
-    route.setRouteInspectorTableView(&table);
-    route.showInfo(); // one waypoint
-    EXPECT_EQ(notice.centred, 1);
-    route.add(2, 2, MyPoint::Waypoint);
-    EXPECT_EQ(table.reloads, 1) << "adding a point reloads the table";
-    route.DontShowWaypointAlert(true);
-    route.showInfo();
-    EXPECT_EQ(notice.centred, 1);
-    EXPECT_EQ(inspector.forward, 3);
 }
 
 } // namespace

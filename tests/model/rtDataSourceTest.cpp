@@ -1,78 +1,10 @@
 #include "model/rtDataSource.h"
-#include "model/MyPoint.h"
+#include "model/dataObject.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
 #include <vector>
-
-namespace {
-
-// Answers a real sort key, so the direction of the exchanges shows.
-struct Named : dataObject {
-    explicit Named(std::string n) : name(std::move(n)) {}
-    std::string getFieldByName(const std::string& /*column*/) const override { return name; }
-    std::string name;
-};
-
-struct CollectionTest : ::testing::Test {
-    CollectionTest() {
-        for (const char* n : {"b", "A", "d", "C"})
-            held.push_back(records.add(std::make_unique<Named>(n)));
-    }
-    std::string names() const {
-        std::string out;
-        for (int64_t i = 0; i < records.count(); ++i)
-            out += records.getnthItem(i)->name;
-        return out;
-    }
-
-    rtDataSource<Named> records;
-    std::vector<Named*> held;
-    const Named stranger{"b"};
-};
-
-} // namespace
-
-TEST(MyPointTest, KindIsOverwrittenNotCombined) {
-    MyPoint p(0, 0, MyPoint::DistanceMarker);
-    p.setWaypoint(false);
-    EXPECT_EQ(p.getPointType(), MyPoint::Regular);
-    p.setDistanceMarker();
-    p.setWaypoint(true);
-    EXPECT_EQ(p.getPointType(), MyPoint::Waypoint);
-}
-
-TEST_F(CollectionTest, LooksUpRemovesAndSwopsByIdentity) {
-    EXPECT_EQ(records.getnthItem(-1), nullptr);
-    EXPECT_EQ(records.getnthItem(4), nullptr);
-    EXPECT_EQ(records.getnthItem(3), held[3]);
-    EXPECT_EQ(records.getNextItem(held[3]), nullptr);
-    EXPECT_EQ(records.getNextItem(&stranger), nullptr);
-    EXPECT_EQ(records.getItemById(0), held[0]);
-    EXPECT_EQ(records.getItemById(1), nullptr);
-
-    records.deleteItem(records.add(std::make_unique<Named>("b")));
-    records.deleteItem(&stranger);
-    records.swop(held[1], &stranger);
-    EXPECT_EQ(records.getFirstItem(), held[0]);
-    EXPECT_EQ(names(), "bAdC");
-
-    records.swop(held[0], held[3]);
-    records.deleteItem(held[1]);
-    records.deleteLastItem();
-    EXPECT_EQ(names(), "Cd");
-}
-
-TEST_F(CollectionTest, AscendingSortPutsGreatestFirstIgnoringCase) {
-    records.sortByColumn("name", true);
-    EXPECT_EQ(names(), "dCbA");
-    records.sortByColumn("name", false);
-    EXPECT_EQ(names(), "AbCd");
-    records.sortByColumn("name", true, 3);
-    EXPECT_EQ(names(), "AbCd") << "unknown options compare nothing";
-}
 
 namespace {
 
@@ -95,6 +27,12 @@ struct Counting : rtDataSource<Counted> {
         one.push_back({0, std::make_unique<Counted>(kind)});
         insertAll(std::move(one));
     }
+    std::vector<int> kinds() const {
+        std::vector<int> out;
+        for (int64_t i = 0; i < count(); ++i)
+            out.push_back(getnthItem(i)->kind);
+        return out;
+    }
 };
 
 } // namespace
@@ -110,10 +48,32 @@ TEST(OwnedItemsTest, EveryRemovalDestroysEachItemOnce) {
         records.deleteLastItem();
         records.insertInFront(7);
         EXPECT_EQ(Counted::alive, 3);
-        EXPECT_TRUE(records.getnthItem(1) == kept && records.getnthItem(2)->kind == 1);
+        EXPECT_EQ(records.kinds(), (std::vector<int>{7, 2, 1}));
+        EXPECT_EQ(records.getnthItem(1), kept);
         records.clear();
         EXPECT_EQ(Counted::alive, 0);
         records.add(std::make_unique<Counted>(0));
     }
     EXPECT_EQ(Counted::alive, 0);
+}
+
+// Records of one kind have no sort key, and every identifier is 0.
+TEST(OwnedItemsTest, LookUpsAndExchangesGoByIdentityAndBounds) {
+    Counting records;
+    for (int i = 0; i < 4; ++i)
+        records.add(std::make_unique<Counted>(i));
+    const Counted stranger(9);
+    EXPECT_EQ(records.getnthItem(-1), nullptr);
+    EXPECT_EQ(records.getnthItem(4), nullptr);
+    EXPECT_EQ(records.getNextItem(records.getnthItem(3)), nullptr);
+    EXPECT_EQ(records.getNextItem(&stranger), nullptr);
+    EXPECT_EQ(records.getItemById(0), records.getFirstItem());
+    EXPECT_EQ(records.getItemById(1), nullptr);
+    records.deleteItem(&stranger);
+    records.swop(records.getnthItem(1), &stranger);
+    records.sortByColumn("kind", true);
+    records.sortByColumn("kind", false);
+    EXPECT_EQ(records.kinds(), (std::vector<int>{0, 1, 2, 3}));
+    records.swop(records.getnthItem(0), records.getnthItem(3));
+    EXPECT_EQ(records.kinds(), (std::vector<int>{3, 1, 2, 0}));
 }
