@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTimeZone>
 
@@ -252,6 +253,9 @@ std::optional<QVariantMap> PropertyList::read(const QString& path) {
 }
 
 std::optional<QVariantMap> PropertyList::read(const QString& path, qint64 maximumSize) {
+    // Opening a pipe would wait for a writer, and a device may never end.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QFile file(path);
     // The parser takes a 32-bit length.
     if (!file.open(QIODevice::ReadOnly) || file.size() > std::min<qint64>(maximumSize, UINT32_MAX))

@@ -90,6 +90,20 @@ void SwinginSlider::moveView(QPointF p) {
     setFrameOrigin(p + mouseOffset_);
 }
 
+void SwinginSlider::placeEnds(QPointF thisEnd, QPointF thatEnd) {
+    if (!std::isfinite(thisEnd.x()) || !std::isfinite(thisEnd.y()) || !std::isfinite(thatEnd.x()) ||
+        !std::isfinite(thatEnd.y()))
+        return;
+    // The origin resize() would choose, so that it keeps the ends exactly
+    // where they are given and the bar's length is the one it had.
+    const QPointF origin(std::floor(std::min(thisEnd.x(), thatEnd.x()) - margin),
+                         std::floor(std::min(thisEnd.y(), thatEnd.y()) - margin));
+    setFrameOrigin(origin);
+    thisEnd_ = thisEnd - origin;
+    thatEnd_ = thatEnd - origin;
+    resize();
+}
+
 void SwinginSlider::resize() {
     const QRectF before = frame();
     const double mx = std::min(thisEnd_.x(), thatEnd_.x());

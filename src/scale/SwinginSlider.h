@@ -49,6 +49,12 @@ public:
     void moveThisEndToX(float x);
     void moveThatEndToX(float x);
     void moveView(QPointF p);
+    // Lays the ends at these places of the parent (y up), the frame fitted
+    // around them as a drag leaves it; non-finite places change nothing.
+    void placeEnds(QPointF thisEnd, QPointF thatEnd);
+    // Where the ends lie on the parent (y up).
+    QPointF thisEndOnParent() const { return frame().topLeft() + thisEnd_; }
+    QPointF thatEndOnParent() const { return frame().topLeft() + thatEnd_; }
 
     // Re-fits the frame around the ends with a 20-pixel margin, keeping the
     // ends where they are on screen.
