@@ -94,6 +94,8 @@ void AcetateController::showFace(bool imageFace) {
 }
 
 void AcetateController::closeAcetateWindow() {
+    if (mayClose && !mayClose())
+        return;
     wandrelMainView->reset();
     wandrelMainWindow.hide();
     controller.setChangesMade(false);
@@ -109,10 +111,13 @@ void AcetateController::saveRouteStats(const QString& folder) const {
         wlog(QStringLiteral("route folder is nil"));
         return;
     }
-    const QVariantMap stats{{QStringLiteral("answer"), answer->text()},
-                            {QStringLiteral("answerunits"), answerUnits2->currentText()},
-                            {QStringLiteral("WandrelVersion"), QStringLiteral("2")}};
-    PropertyList::write(QDir(folder).filePath(QStringLiteral("stats.plist")), stats);
+    PropertyList::write(QDir(folder).filePath(QStringLiteral("stats.plist")), routeStats());
+}
+
+QVariantMap AcetateController::routeStats() const {
+    return {{QStringLiteral("answer"), answer->text()},
+            {QStringLiteral("answerunits"), answerUnits2->currentText()},
+            {QStringLiteral("WandrelVersion"), QStringLiteral("2")}};
 }
 
 void AcetateController::showConfigurationChangeWarning() {

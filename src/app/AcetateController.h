@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QVariantMap>
 
 #include <functional>
 
@@ -42,11 +43,14 @@ public:
     void closeAcetateWindow();
     // "stats.plist" in `folder`: the route's length as shown and its unit.
     void saveRouteStats(const QString& folder) const;
+    QVariantMap routeStats() const;
     void showConfigurationChangeWarning();
     void showSaveAsSheet();
 
     // How closing the acetate quits the application.
     void setQuit(std::function<void()> quitApplication) { quit = std::move(quitApplication); }
+    // Asked before closing; false keeps the window open.
+    void setMayClose(std::function<bool()> mayCloseWindow) { mayClose = std::move(mayCloseWindow); }
 
 private:
     void showFace(bool imageFace);
@@ -61,4 +65,5 @@ private:
     QDialog* saveDialog;
     QPointer<ToolbarItem> snapshotButton;
     std::function<void()> quit;
+    std::function<bool()> mayClose;
 };

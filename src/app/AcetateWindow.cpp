@@ -1,9 +1,11 @@
 #include "app/AcetateWindow.h"
 
 #include "app/FatController.h"
+#include "app/MeasurementDocument.h"
 #include "app/WindowDesigns.h"
 #include "units/UnitDataSource.h"
 
+#include <QCloseEvent>
 #include <QPainter>
 
 namespace {
@@ -31,4 +33,11 @@ void AcetateWindow::paintEvent(QPaintEvent* event) {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(rect(), tintColour);
     QMainWindow::paintEvent(event);
+}
+
+void AcetateWindow::closeEvent(QCloseEvent* event) {
+    if (controller->getDocument().maySetAside())
+        event->accept();
+    else
+        event->ignore();
 }

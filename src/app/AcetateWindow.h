@@ -26,6 +26,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Unsaved work is the user's to keep or let go before the window closes,
+    // which is also how quitting begins.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QColor tintColour;

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class AcetateWindow;
+class QSessionManager;
 
 // The application's delegate: it ties the end of the process, however it
 // comes (the Quit command, the last window closed, a signal, the end of the
@@ -21,6 +22,7 @@ public:
     bool applicationShouldTerminate() const { return true; }
 
 private:
+    void commitData(QSessionManager& manager);
     void terminate();
 
     QPointer<AcetateWindow> window;

@@ -4,6 +4,7 @@
 
 #include "app/AcetateController.h"
 #include "app/MarkerCommands.h"
+#include "app/MeasurementDocument.h"
 #include "app/Preferences.h"
 #include "app/ToolbarItems.h"
 #include "app/UnitsTab.h"
@@ -37,6 +38,7 @@ FatController::FatController(WindowDesigns& d, UnitDataSource& units)
     keepFirstSetInStep();
     unitsTab = std::make_unique<UnitsTab>(designs, units);
     acetate = std::make_unique<AcetateController>(designs, *this);
+    document = std::make_unique<MeasurementDocument>(designs, *this);
     toolbarItems = std::make_unique<ToolbarItems>(designs, *this, *acetate);
 }
 

@@ -16,6 +16,7 @@ class AcetateController;
 class ColourWell;
 class Defaults;
 class MarkerCommands;
+class MeasurementDocument;
 class Preferences;
 class MyPoint;
 class QAbstractSlider;
@@ -137,6 +138,8 @@ public:
     // A file handed over by the system is taken and left alone.
     bool openFile(const QString& /*path*/) { return true; }
     AcetateController& getAcetate() const { return *acetate; }
+    // The measurement as a document: the File menu's New, Open and Save.
+    MeasurementDocument& getDocument() const { return *document; }
 
     // The two toolbars; their item table is in ToolbarItems.
     void createToolbars();
@@ -208,5 +211,6 @@ private:
     std::unique_ptr<WaypointDetails> waypointDetails;
     // After the collaborators its items act on, so it goes first.
     std::unique_ptr<AcetateController> acetate;
+    std::unique_ptr<MeasurementDocument> document;
     std::unique_ptr<ToolbarItems> toolbarItems;
 };

@@ -141,7 +141,10 @@ void FatController::updateInfoFields() {
     wandrelMainView->setAreaUnits(PopUpTitles::selected(areaUnits));
 }
 
-void FatController::scaleHasChanged(QObject* /*sender*/) {
+void FatController::scaleHasChanged(QObject* sender) {
+    // The bar's place is part of the measurement.
+    if (sender && sender == scaleSlider)
+        setChangesMade(true);
     displayAnswer();
 }
 

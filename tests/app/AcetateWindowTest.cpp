@@ -4,6 +4,7 @@
 #include "app/ResizeImage.h"
 #include "app/SnapshotView.h"
 #include "app/ToolbarItems.h"
+#include "platform/Alerts.h"
 #include "platform/ColourWell.h"
 #include "platform/PropertyList.h"
 #include "platform/Resources.h"
@@ -170,7 +171,11 @@ TEST_F(Acetate, ClosingClearsTheRouteHidesTheWindowAndQuits) {
     click(100, 100);
     click(200, 100);
     ASSERT_TRUE(window.isWindowModified());
+    // The unsaved route is let go ("Don't Save").
+    Alerts::scriptAnswers({Alerts::Answer::Other});
     designs.acetate.actionCloseAcetate->trigger();
+    EXPECT_EQ(Alerts::answered().size(), 1);
+    Alerts::reset();
     EXPECT_EQ(route().count(), 0);
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(window.isWindowModified());
