@@ -1,7 +1,6 @@
 #include "platform/Log.h"
 
 #include <QLoggingCategory>
-#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,45 +11,27 @@ struct Logged {
     QString text;
 };
 
-QList<Logged>* logged = nullptr;
+QList<Logged> logged;
 
 void capture(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    logged->append({type, QString::fromUtf8(context.category), text});
+    logged.append({type, QString::fromUtf8(context.category), text});
 }
-
-class LogTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        logged = &lines;
-        previous = qInstallMessageHandler(capture);
-    }
-    void TearDown() override {
-        qInstallMessageHandler(previous);
-        QLoggingCategory::setFilterRules(QString());
-        logged = nullptr;
-    }
-    QList<Logged> lines;
-    QtMessageHandler previous = nullptr;
-};
 
 } // namespace
 
-TEST_F(LogTest, ALineGoesOutUnchangedAsInformationOfTheWandrelCategory) {
+TEST(Log, ALineGoesOutUnchangedAsInformationOfTheWandrelCategory) {
+    const QtMessageHandler previous = qInstallMessageHandler(capture);
     wlog(QStringLiteral("Could not write \"prefs\": 50% full"));
-    ASSERT_EQ(lines.size(), 1);
-    EXPECT_EQ(lines[0].type, QtInfoMsg);
-    EXPECT_EQ(lines[0].category, QStringLiteral("wandrel"));
-    EXPECT_EQ(lines[0].text, QStringLiteral("Could not write \"prefs\": 50% full"));
-}
-
-TEST_F(LogTest, TheUsersLoggingRulesTurnTheLinesOff) {
-    QLoggingCategory::setFilterRules(QStringLiteral("wandrel.info=false"));
-    wlog(QStringLiteral("not wanted"));
-    EXPECT_TRUE(lines.isEmpty());
-}
-
-TEST_F(LogTest, RulesForOtherCategoriesLeaveTheLinesOn) {
     QLoggingCategory::setFilterRules(QStringLiteral("default.info=false\nqt.*=false"));
     wlog(QStringLiteral("still wanted"));
-    EXPECT_EQ(lines.size(), 1);
+    QLoggingCategory::setFilterRules(QStringLiteral("wandrel.info=false"));
+    wlog(QStringLiteral("not wanted"));
+    QLoggingCategory::setFilterRules(QString());
+    qInstallMessageHandler(previous);
+
+    ASSERT_EQ(logged.size(), 2);
+    EXPECT_EQ(logged[0].type, QtInfoMsg);
+    EXPECT_EQ(logged[0].category, QStringLiteral("wandrel"));
+    EXPECT_EQ(logged[0].text, QStringLiteral("Could not write \"prefs\": 50% full"));
+    EXPECT_EQ(logged[1].text, QStringLiteral("still wanted"));
 }
