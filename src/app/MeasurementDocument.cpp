@@ -114,7 +114,7 @@ bool MeasurementDocument::openFolder(const QString& path) {
     const QStringList problems = measurement->show(opened, path);
     remember(path);
     if (!problems.isEmpty())
-        Alerts::run(&window, Wandrel::tr("“%1” was opened with changes.").arg(name()),
+        Alerts::run(&window, Wandrel::tr("Not all of “%1” could be restored.").arg(name()),
                     problems.join(QLatin1Char('\n')), Wandrel::tr("OK"));
     return true;
 }
