@@ -148,6 +148,11 @@ TEST_F(Measurement, SavedClearedAndOpenedItReadsAsItDidEvenInANewSession) {
     doc().openFolder(folder("Ridge walk"));
     EXPECT_EQ(shown(), saved);
     EXPECT_TRUE(Alerts::answered().isEmpty());
+
+    controller().clearImageView(nullptr);
+    ASSERT_TRUE(doc().saveTo(folder("Ridge walk")));
+    EXPECT_FALSE(QFileInfo::exists(folder("Ridge walk/snapshot.png")))
+        << "no old picture to return";
     quit();
 }
 
