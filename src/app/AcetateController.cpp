@@ -2,6 +2,8 @@
 
 #include "app/AcetateWindow.h"
 #include "app/FatController.h"
+#include "app/ScreenGrabber.h"
+#include "app/SnapshotCommand.h"
 #include "app/SnapshotView.h"
 #include "app/WindowDesigns.h"
 #include "platform/Alerts.h"
@@ -30,6 +32,9 @@ AcetateController::AcetateController(WindowDesigns& designs, FatController& c)
       mainWindowColour(designs.preferences.mainWindowColour),
       snapshotView(designs.acetate.snapshotView), answer(designs.preferences.answer),
       answerUnits2(designs.unitViews.answerUnits2), saveDialog(designs.saveSheet),
+      snapshotMenuItem(designs.acetate.snapshotMenuItem),
+      snapshotCommand(std::make_unique<SnapshotCommand>(wandrelMainWindow, *snapshotView,
+                                                        ScreenGrabber::forPlatform())),
       quit(&QCoreApplication::quit) {
     // Until the preferences say otherwise, the well shows the designed tint.
     if (const auto* acetate = qobject_cast<AcetateWindow*>(&wandrelMainWindow))
@@ -38,7 +43,19 @@ AcetateController::AcetateController(WindowDesigns& designs, FatController& c)
             &AcetateController::makeWindowTransparent);
     connect(designs.acetate.actionCloseAcetate, &QAction::triggered, this,
             &AcetateController::closeAcetateWindow);
+    // The menu item offers what the toolbar item's face offers.
+    connect(snapshotMenuItem, &QAction::triggered, this, [this] {
+        if (snapshotView->hasImage())
+            clearImageView(snapshotMenuItem);
+        else
+            captureSnapshot();
+    });
+    connect(snapshotCommand.get(), &SnapshotCommand::taken, this, &AcetateController::showSnapshot);
+    connect(snapshotCommand.get(), &SnapshotCommand::failed, this,
+            &AcetateController::snapshotFailed);
 }
+
+AcetateController::~AcetateController() = default;
 
 void AcetateController::makeWindowTransparent() {
     QColor tint = mainWindowColour->color();
@@ -63,21 +80,36 @@ void AcetateController::setImageForSnapshotView(const QString& file, const QStri
 void AcetateController::clearImageView(QObject* sender) {
     snapshotView->setImage(QImage());
     showFace(false);
-    if (sender && sender == snapshotButton)
+    if (sender && (sender == snapshotButton || sender == snapshotMenuItem))
         controller.setChangesMade(true);
     wandrelMainWindow.update();
 }
 
-void AcetateController::setSnapshotButton(ToolbarItem* item) {
-    snapshotButton = item;
-    // An item made while a picture is shown offers to clear it.
-    if (snapshotView->hasImage())
-        showFace(true);
+void AcetateController::captureSnapshot() {
+    snapshotCommand->start();
 }
 
-// A face whose image is missing leaves the item as it was. Taking a snapshot
-// is not offered, so the camera face has no action and shows disabled.
+void AcetateController::showSnapshot(const QImage& picture) {
+    snapshotView->setImage(picture);
+    showFace(true);
+    controller.setChangesMade(true);
+}
+
+void AcetateController::snapshotFailed(const QString& message) {
+    Alerts::run(&wandrelMainWindow, Wandrel::tr("Snapshot"), message, Wandrel::tr("OK"));
+}
+
+// An item made while a picture is shown offers to clear it; otherwise it
+// offers a snapshot.
+void AcetateController::setSnapshotButton(ToolbarItem* item) {
+    snapshotButton = item;
+    showFace(snapshotView->hasImage());
+}
+
+// A face whose image is missing leaves the item as it was.
 void AcetateController::showFace(bool imageFace) {
+    snapshotMenuItem->setText(imageFace ? Wandrel::tr("Clear Acetate")
+                                        : Wandrel::tr("Take Snapshot"));
     if (!snapshotButton)
         return;
     const QImage image = Resources::image(
@@ -90,7 +122,7 @@ void AcetateController::showFace(bool imageFace) {
     if (imageFace)
         item->setAction([this, item] { clearImageView(item); });
     else
-        item->setAction({});
+        item->setAction([this] { captureSnapshot(); });
 }
 
 void AcetateController::closeAcetateWindow() {

@@ -8,23 +8,27 @@
 #include <QVariantMap>
 
 #include <functional>
+#include <memory>
 
 class ColourWell;
 class FatController;
 class QComboBox;
 class QDialog;
+class QImage;
 class QLineEdit;
 class QMainWindow;
+class SnapshotCommand;
 class SnapshotView;
 class WandrelTracingView;
 class WindowDesigns;
 
 // The acetate itself: its tint, the picture under the route with the two
-// faces of the snapshot toolbar item, closing it, and the route's
-// statistics file.
+// faces of the snapshot toolbar item (taking a snapshot, clearing it),
+// closing it, and the route's statistics file.
 class AcetateController : public QObject {
 public:
     AcetateController(WindowDesigns& designs, FatController& controller);
+    ~AcetateController() override;
 
     // Tints the window with the tint well's colour, never fainter than a
     // trace of opacity, and brings it to the front.
@@ -35,6 +39,9 @@ public:
     // Removes the picture; a click on the item itself marks the route
     // changed, the tracing view's reset does not.
     void clearImageView(QObject* sender);
+    // Takes a picture of the screen under the acetate and shows it there.
+    void captureSnapshot();
+    SnapshotCommand& getSnapshotCommand() const { return *snapshotCommand; }
     // The snapshot item of the main toolbar, once it is made.
     void setSnapshotButton(ToolbarItem* item);
     ToolbarItem* getSnapshotButton() const { return snapshotButton; }
@@ -54,6 +61,8 @@ public:
 
 private:
     void showFace(bool imageFace);
+    void showSnapshot(const QImage& picture);
+    void snapshotFailed(const QString& message);
 
     FatController& controller;
     QMainWindow& wandrelMainWindow;
@@ -64,6 +73,8 @@ private:
     QComboBox* answerUnits2;
     QDialog* saveDialog;
     QPointer<ToolbarItem> snapshotButton;
+    QAction* snapshotMenuItem;
+    std::unique_ptr<SnapshotCommand> snapshotCommand;
     std::function<void()> quit;
     std::function<bool()> mayClose;
 };

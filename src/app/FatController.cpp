@@ -5,6 +5,7 @@
 #include "app/AcetateController.h"
 #include "app/MarkerCommands.h"
 #include "app/MeasurementDocument.h"
+#include "app/PictureCommands.h"
 #include "app/Preferences.h"
 #include "app/ToolbarItems.h"
 #include "app/UnitsTab.h"
@@ -39,6 +40,7 @@ FatController::FatController(WindowDesigns& d, UnitDataSource& units)
     unitsTab = std::make_unique<UnitsTab>(designs, units);
     acetate = std::make_unique<AcetateController>(designs, *this);
     document = std::make_unique<MeasurementDocument>(designs, *this);
+    pictureCommands = std::make_unique<PictureCommands>(designs, *this);
     toolbarItems = std::make_unique<ToolbarItems>(designs, *this, *acetate);
 }
 

@@ -19,6 +19,7 @@ class MarkerCommands;
 class MeasurementDocument;
 class Preferences;
 class MyPoint;
+class PictureCommands;
 class QAbstractSlider;
 class QAction;
 class QComboBox;
@@ -140,6 +141,11 @@ public:
     AcetateController& getAcetate() const { return *acetate; }
     // The measurement as a document: the File menu's New, Open and Save.
     MeasurementDocument& getDocument() const { return *document; }
+    // The snapshot item's camera face, the picture's export and printing.
+    void captureSnapshot();
+    void exportJpg();
+    void printMenuItem();
+    PictureCommands& getPictureCommands() const { return *pictureCommands; }
 
     // The two toolbars; their item table is in ToolbarItems.
     void createToolbars();
@@ -212,5 +218,6 @@ private:
     // After the collaborators its items act on, so it goes first.
     std::unique_ptr<AcetateController> acetate;
     std::unique_ptr<MeasurementDocument> document;
+    std::unique_ptr<PictureCommands> pictureCommands;
     std::unique_ptr<ToolbarItems> toolbarItems;
 };

@@ -17,12 +17,16 @@ void SnapshotView::setImage(const QImage& image) {
 void SnapshotView::paintEvent(QPaintEvent* /*event*/) {
     if (picture.isNull())
         return;
-    QSizeF shown = picture.size();
-    if (shown.width() > width() || shown.height() > height())
-        shown.scale(size(), Qt::KeepAspectRatio);
-    QRectF target(QPointF(), shown);
-    target.moveCenter(QRectF(rect()).center());
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, picture);
+    painter.drawImage(placement(picture.size(), size()), picture);
+}
+
+QRectF SnapshotView::placement(const QSizeF& picture, const QSizeF& area) {
+    QSizeF shown = picture;
+    if (shown.width() > area.width() || shown.height() > area.height())
+        shown.scale(area, Qt::KeepAspectRatio);
+    QRectF target(QPointF(), shown);
+    target.moveCenter(QRectF(QPointF(), area).center());
+    return target;
 }

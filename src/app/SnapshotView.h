@@ -15,6 +15,8 @@ public:
     void setImage(const QImage& image);
     const QImage& image() const { return picture; }
     bool hasImage() const { return !picture.isNull(); }
+    // Where a picture of `picture` size is shown in an `area` large view.
+    static QRectF placement(const QSizeF& picture, const QSizeF& area);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -14,7 +14,7 @@
 #include <QTabBar>
 
 namespace {
-enum class Does { Nothing, ToggleScale, ShowInfo, ToggleDragmode, SwitchTab };
+enum class Does { Nothing, ToggleScale, ShowInfo, ToggleDragmode, SwitchTab, ExportImage };
 enum class Shows { Image, ScaleUnits, AnswerUnits, AreaUnits };
 } // namespace
 
@@ -37,7 +37,8 @@ using Entry = ToolbarItems::Entry;
 
 // Every item either toolbar can show. Items that would do nothing have no
 // action: the text label and image attachment would arm placing states that
-// place nothing, and the exports and the snapshot are not written.
+// place nothing, and the web, email and journal exports are not written.
+// The snapshot item takes its action from its face.
 const Entry table[] = {
     {"answerUnitItemIdentifier", L("Line distance"), true, true, Shows::AnswerUnits, nullptr,
      nullptr, Does::Nothing, 0},
@@ -48,7 +49,7 @@ const Entry table[] = {
     {"snapshotItemIdentifier", L("Snapshot"), true, false, Shows::Image, "camera",
      "Image contact not found.", Does::Nothing, 0},
     {"exportJPEGItemIdentifier", L("Export JPEG"), true, false, Shows::Image, "export",
-     "Image contact not found.", Does::Nothing, 0},
+     "Image contact not found.", Does::ExportImage, 0},
     {"zoomItemIdentifier", L("Zoom"), true, true, Shows::Image, "zoom", "Image zoom not found.",
      Does::Nothing, 0},
     {"scaleItemIdentifier", L("Hide Scale"), true, true, Shows::Image, "ShowHideScale",
@@ -198,6 +199,8 @@ std::function<void()> ToolbarItems::actionFor(const Entry& entry) {
         return [this] { controller.toggleDragmode(); };
     case Does::SwitchTab:
         return [this, tag = entry.tag] { switchPrefsTab(tag); };
+    case Does::ExportImage:
+        return [this] { controller.exportJpg(); };
     case Does::Nothing:
         break;
     }

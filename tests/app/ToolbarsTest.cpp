@@ -175,10 +175,10 @@ TEST_F(LaterAcetate, SavedConfigurationComesBackWithItemsTheToolbarNoLongerOffer
               QStringList({"snapshotItemIdentifier", "journalItemIdentifier",
                            "exportWebItemIdentifier", "modifyItemIdentifier"}));
     // Shown, but offering nothing they cannot do.
-    for (const char* inert :
-         {"snapshotItemIdentifier", "journalItemIdentifier", "exportWebItemIdentifier"})
+    for (const char* inert : {"journalItemIdentifier", "exportWebItemIdentifier"})
         EXPECT_FALSE(mainBar().widgetForAction(mainBar().item(inert))->isEnabled()) << inert;
-    EXPECT_TRUE(mainBar().widgetForAction(mainBar().item("modifyItemIdentifier"))->isEnabled());
+    for (const char* acting : {"snapshotItemIdentifier", "modifyItemIdentifier"})
+        EXPECT_TRUE(mainBar().widgetForAction(mainBar().item(acting))->isEnabled()) << acting;
     EXPECT_EQ(window->getController().getAcetate().getSnapshotButton(),
               mainBar().item("snapshotItemIdentifier"));
 }

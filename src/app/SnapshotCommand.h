@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/ScreenGrabber.h"
+
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QScreen>
+#include <QTimer>
+
+#include <memory>
+
+class QWidget;
+
+// Takes a picture of the screen under the acetate: hides the window, waits
+// for it to be gone from the screen, has the grabber read the area that
+// `area` covered, and shows the window again. Waiting runs on short timer
+// ticks, so the event loop keeps turning and the window really goes.
+class SnapshotCommand : public QObject {
+    Q_OBJECT
+public:
+    SnapshotCommand(QWidget& window, QWidget& area, std::unique_ptr<ScreenGrabber> grabber);
+    ~SnapshotCommand() override;
+
+    // None means this desktop offers no way to read the screen.
+    void setGrabber(std::unique_ptr<ScreenGrabber> grabber);
+    bool hasGrabber() const { return grabber != nullptr; }
+    // Milliseconds between looks at the window; tests use 0.
+    void setTickInterval(int ms) { waiting.setInterval(ms); }
+
+    // Ignored while a snapshot is under way.
+    void start();
+    bool isBusy() const { return busy; }
+
+signals:
+    void taken(const QImage& picture);
+    // A sentence for the user.
+    void failed(const QString& message);
+
+private:
+    void tick();
+    void grabbed(const QImage& picture, const QString& failure);
+    void showWindowAgain();
+
+    QWidget& window;
+    QWidget& area;
+    std::unique_ptr<ScreenGrabber> grabber;
+    QTimer waiting;
+    bool busy = false;
+    int ticks = 0;
+    int goneAt = -1;
+    QRect wanted;
+    QPointer<QScreen> screen;
+};
