@@ -9,10 +9,10 @@ build="${1:?build dir}"
 seconds="${2:-60}"
 declare -A dictionary=(
   [route_fragment]=plist.dict [line_info]=plist.dict [custom_units]=plist.dict
-  [defaults]=ini.dict [number_text]=number.dict
+  [defaults]=ini.dict [number_text]=number.dict [measurement]=plist.dict
 )
 failed=()
-for name in route_fragment line_info custom_units defaults number_text; do
+for name in route_fragment line_info custom_units defaults number_text measurement; do
   work="$build/corpus/$name"
   artifacts="$build/artifacts/$name"
   mkdir -p "$work" "$artifacts"
