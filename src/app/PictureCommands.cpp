@@ -53,6 +53,7 @@ AcetatePicture PictureCommands::gather() const {
     WandrelTracingView& view = *designs.acetate.wandrelMainView;
     AcetatePicture picture;
     picture.size = view.size();
+    picture.pixelRatio = view.devicePixelRatioF();
     picture.snapshot = designs.acetate.snapshotView->image();
     RouteScene& scene = picture.route;
     scene.route = &view.getPointDataSource();
@@ -66,10 +67,11 @@ AcetatePicture PictureCommands::gather() const {
     // The bar draws nothing while hidden, the caption nothing without text.
     SwinginSlider* bar = designs.acetate.scaleSlider;
     if (!bar->isHidden())
-        picture.layers.append({PictureExporter::layerOf(*bar), bar->pos()});
+        picture.layers.append({PictureExporter::layerOf(*bar, picture.pixelRatio), bar->pos()});
     if (WandrelLabel* caption = controller.getScaleText();
         caption && !caption->string().trimmed().isEmpty())
-        picture.layers.append({PictureExporter::layerOf(*caption), caption->pos()});
+        picture.layers.append(
+            {PictureExporter::layerOf(*caption, picture.pixelRatio), caption->pos()});
     picture.legend = legend();
     return picture;
 }

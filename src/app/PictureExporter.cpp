@@ -33,8 +33,10 @@ QByteArray formatOf(const QString& path) {
 QImage PictureExporter::render(const AcetatePicture& picture) {
     if (picture.size.isEmpty())
         return {};
+    const qreal ratio = picture.pixelRatio > 0 ? picture.pixelRatio : 1;
     // Opaque, so PNG and JPEG show the same picture.
-    QImage image(picture.size, QImage::Format_RGB32);
+    QImage image(picture.size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -50,12 +52,17 @@ QImage PictureExporter::render(const AcetatePicture& picture) {
     painter.restore();
     for (const AcetatePicture::Layer& layer : picture.layers)
         painter.drawImage(layer.at, layer.image);
-    drawLegend(painter, picture.legend, image.rect());
+    drawLegend(painter, picture.legend, QRect(QPoint(), picture.size));
+    painter.end();
+    // Written files carry no ratio of their own.
+    image.setDevicePixelRatio(1);
     return image;
 }
 
-QImage PictureExporter::layerOf(QWidget& widget) {
-    QImage layer(widget.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+QImage PictureExporter::layerOf(QWidget& widget, qreal pixelRatio) {
+    QImage layer(widget.size().expandedTo(QSize(1, 1)) * pixelRatio,
+                 QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(pixelRatio);
     layer.fill(Qt::transparent);
     widget.render(&layer, QPoint(), QRegion(), QWidget::DrawChildren);
     return layer;

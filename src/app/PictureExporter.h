@@ -19,8 +19,10 @@ struct AcetatePicture {
         QPoint at;
     };
 
-    // The acetate's drawing area, in logical pixels.
+    // The acetate's drawing area, in logical pixels, and the device pixels
+    // to a logical one, so the file is as sharp as the screen.
     QSize size;
+    qreal pixelRatio = 1;
     // Placed as the snapshot view places it; null for none.
     QImage snapshot;
     // Drawn without the line to the pointer or a selected point.
@@ -35,10 +37,11 @@ struct AcetatePicture {
 // route, the scale bar and caption, and the legend.
 class PictureExporter {
 public:
-    // The picture at the acetate's own size; a null image for no size.
+    // The picture at the acetate's own size in device pixels; a null image
+    // for no size.
     static QImage render(const AcetatePicture& picture);
     // What `widget` itself draws (its children too) on a transparent image.
-    static QImage layerOf(QWidget& widget);
+    static QImage layerOf(QWidget& widget, qreal pixelRatio);
 
     // The formats written, by file suffix; anything else is refused.
     static bool isWritableName(const QString& path);

@@ -46,6 +46,7 @@ void SnapshotCommand::start() {
     screen = area.screen();
     ticks = 0;
     goneAt = -1;
+    focused = window.focusWidget();
     window.hide();
     waiting.start();
 }
@@ -76,4 +77,6 @@ void SnapshotCommand::showWindowAgain() {
     window.show();
     window.raise();
     window.activateWindow();
+    if (focused)
+        focused->setFocus(Qt::OtherFocusReason);
 }

@@ -52,4 +52,6 @@ private:
     int goneAt = -1;
     QRect wanted;
     QPointer<QScreen> screen;
+    // Hiding the window takes the keyboard focus away; it goes back here.
+    QPointer<QWidget> focused;
 };

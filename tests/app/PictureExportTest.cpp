@@ -177,4 +177,22 @@ TEST(PictureExporter, FitsThePictureWholeAndCentredOnThePage) {
     EXPECT_TRUE(PictureExporter::render(AcetatePicture{}).isNull());
 }
 
+TEST(PictureExporter, DrawsAtTheScreensPixelDensity) {
+    PointDataSource route;
+    route.add(10, 25);
+    route.add(90, 25);
+    AcetatePicture picture;
+    picture.size = QSize(100, 50);
+    picture.pixelRatio = 2;
+    picture.route.route = &route;
+    picture.route.viewSize = QSizeF(100, 50);
+    picture.route.style = LineStyle{band, core, 4};
+    const QImage image = PictureExporter::render(picture);
+    EXPECT_EQ(image.size(), QSize(200, 100));
+    EXPECT_EQ(image.devicePixelRatio(), 1);
+    // y 25 of 50, counted from the bottom, is the middle row.
+    EXPECT_EQ(image.pixelColor(100, 49), core);
+    EXPECT_EQ(image.pixelColor(100, 10), QColor(Qt::white));
+}
+
 } // namespace
