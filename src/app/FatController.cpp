@@ -124,8 +124,8 @@ void FatController::connectControls() {
 
 // The first set of scale controls mirrors the second, which the figures read.
 void FatController::keepFirstSetInStep() {
-    const auto mirrorText = [this](QLineEdit* from, QLineEdit* to) {
-        connect(from, &QLineEdit::textChanged, to, [to](const QString& text) {
+    const auto mirrorText = [](QLineEdit* from, QLineEdit* to) {
+        QObject::connect(from, &QLineEdit::textChanged, to, [to](const QString& text) {
             if (to->text() != text)
                 to->setText(text);
         });
