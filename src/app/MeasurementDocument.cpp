@@ -16,16 +16,34 @@
 #include <QLineEdit>
 #include <QMainWindow>
 
+namespace {
+
+// A dialog started in a folder that is gone shows an empty list with a
+// name it cannot choose: start in the nearest folder that exists.
+QString existingFolder(const QString& path) {
+    if (path.isEmpty())
+        return QDir::homePath();
+    QFileInfo at(path);
+    while (!at.isDir() && !at.isRoot() && at.absoluteFilePath() != at.absolutePath())
+        at.setFile(at.absolutePath());
+    return at.isDir() ? at.absoluteFilePath() : QDir::homePath();
+}
+
+} // namespace
+
 MeasurementDocument::MeasurementDocument(WindowDesigns& d, FatController& c)
     : designs(d), controller(c), window(d.acetateWindow),
       measurement(std::make_unique<WindowMeasurement>(d, c)) {
     setChoosers(
         [this](const QString& start) {
             return QFileDialog::getExistingDirectory(&window, Wandrel::tr("Open Measurement"),
-                                                     start);
+                                                     existingFolder(start));
         },
         [this](const QString& proposed) {
-            return QFileDialog::getSaveFileName(&window, Wandrel::tr("Save Measurement"), proposed);
+            const QFileInfo place(proposed);
+            return QFileDialog::getSaveFileName(
+                &window, Wandrel::tr("Save Measurement"),
+                QDir(existingFolder(place.absolutePath())).filePath(place.fileName()));
         });
     const auto& menu = designs.acetate;
     connect(menu.newMenuItem, &QAction::triggered, this, &MeasurementDocument::newMeasurement);
