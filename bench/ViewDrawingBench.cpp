@@ -58,6 +58,13 @@ struct ViewFixture {
     WandrelTracingView view;
 };
 
+// A mouse event at `at` in the view's widget coordinates, sent at once.
+void send(WandrelTracingView& view, QEvent::Type type, QPointF at, Qt::MouseButton button,
+          Qt::MouseButtons buttons) {
+    QMouseEvent event(type, at, view.mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(&view, &event);
+}
+
 void render(WandrelTracingView& view, QImage& image) {
     image.fill(Qt::transparent);
     view.render(&image);
@@ -84,10 +91,8 @@ void BM_viewPointerMove(benchmark::State& state) {
     int step = 0;
     runAgainstPolyline(state, baselineRoute(state.range(0)), [&] {
         ++step;
-        const QPointF at(600 + step % 50, 400 + step % 30);
-        QMouseEvent move(QEvent::MouseMove, at, fixture.view.mapToGlobal(at), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&fixture.view, &move);
+        send(fixture.view, QEvent::MouseMove, QPointF(600 + step % 50, 400 + step % 30),
+             Qt::NoButton, Qt::NoButton);
         render(fixture.view, image);
     });
 }
@@ -102,9 +107,7 @@ void BM_viewDragPoint(benchmark::State& state) {
     QImage image = makeImage();
     // The drag has caught the point: the picture without it is drawn.
     const auto dragTo = [&](QPointF at) {
-        QMouseEvent drag(QEvent::MouseMove, at, fixture.view.mapToGlobal(at), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&fixture.view, &drag);
+        send(fixture.view, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
         render(fixture.view, image);
     };
     dragTo(home);
@@ -130,13 +133,8 @@ void BM_viewTraceClick(benchmark::State& state) {
     runAgainstPolyline(state, baselineRoute(state.range(0)), [&] {
         ++step;
         const QPointF at(600 + step % 50, 400 + step % 30);
-        const QPointF global = fixture.view.mapToGlobal(at);
-        QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
-                            Qt::NoModifier);
-        QCoreApplication::sendEvent(&fixture.view, &press);
-        QCoreApplication::sendEvent(&fixture.view, &release);
+        send(fixture.view, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        send(fixture.view, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
         render(fixture.view, image);
     });
 }

@@ -89,6 +89,16 @@ RouteScene sceneOf(const PointDataSource& route) {
     return s;
 }
 
+// Tracing, with the pointer over the view at (x, y).
+RouteScene tracingSceneOf(const PointDataSource& route, float x, float y) {
+    RouteScene s = sceneOf(route);
+    s.finished = false;
+    s.within = true;
+    s.mouseX = x;
+    s.mouseY = y;
+    return s;
+}
+
 TEST(RouteLayer, PicturesMatchTheFullDetailDrawingInBothModesAndWhileTracing) {
     PointDataSource scribbled, walked;
     scribble(scribbled, 10000);
@@ -141,12 +151,8 @@ TEST(RouteLayer, PointerMovesRepaintOnlyTheirDamageAndKeepThePicture) {
     PointDataSource route;
     walk(route, 2000);
     for (bool shaded : {false, true}) {
-        RouteScene scene = sceneOf(route);
-        scene.finished = false;
-        scene.within = true;
+        RouteScene scene = tracingSceneOf(route, 300, 600);
         scene.shadeArea = shaded;
-        scene.mouseX = 300;
-        scene.mouseY = 600;
         RouteLayer layer;
         const QImage before = throughLayer(layer, scene);
         scene.mouseX = 900;
@@ -204,12 +210,8 @@ TEST(RouteLayer, ADraggedPointMovesOverThePictureAnyOtherChangeRedrawsIt) {
 TEST(RouteLayer, ATracedPointIsAddedToThePictureAnyOtherChangeRedrawsIt) {
     PointDataSource route;
     walk(route, 2000);
-    RouteScene scene = sceneOf(route);
-    scene.finished = false;
-    scene.within = true;
+    RouteScene scene = tracingSceneOf(route, 700, 300);
     scene.modifyMode = true;
-    scene.mouseX = 700;
-    scene.mouseY = 300;
     RouteLayer layer;
     const auto append = [&](float x, float y) {
         const uint64_t before = MyPoint::changeCount();
