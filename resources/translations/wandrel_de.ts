@@ -235,10 +235,6 @@
         <translation>Der Ordner enthält keine Messung, die Wandrel lesen kann.</translation>
     </message>
     <message>
-        <source>“%1” was opened with changes.</source>
-        <translation>„%1“ wurde mit Änderungen geöffnet.</translation>
-    </message>
-    <message>
         <source>The measurement “%1” could not be saved.</source>
         <translation>Die Messung „%1“ konnte nicht gespeichert werden.</translation>
     </message>
@@ -695,6 +691,194 @@
     <message>
         <source>This action cannot be undone.</source>
         <translation>Diese Aktion kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Schnappschuss</translation>
+    </message>
+    <message>
+        <source>Clear Acetate</source>
+        <translation>Folie leeren</translation>
+    </message>
+    <message>
+        <source>Changes to Configuration</source>
+        <translation>Änderungen an der Konfiguration</translation>
+    </message>
+    <message>
+        <source>Changes to the window configuration will not take effect until the next time Wandrel is started.</source>
+        <translation>Änderungen an der Fensterkonfiguration werden erst beim nächsten Start von Wandrel wirksam.</translation>
+    </message>
+    <message>
+        <source>Route length (toolbar)</source>
+        <translation>Routenlänge (Werkzeugleiste)</translation>
+    </message>
+    <message>
+        <source>Scale number</source>
+        <translation>Maßstabszahl</translation>
+    </message>
+    <message>
+        <source>Scale number (preferences)</source>
+        <translation>Maßstabszahl (Einstellungen)</translation>
+    </message>
+    <message>
+        <source>Scale unit (preferences)</source>
+        <translation>Maßstabseinheit (Einstellungen)</translation>
+    </message>
+    <message>
+        <source>Length unit (preferences)</source>
+        <translation>Längeneinheit (Einstellungen)</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <source>Acetate</source>
+        <translation>Folie</translation>
+    </message>
+    <message>
+        <source>https://wandrel.app/</source>
+        <translation>https://wandrel.app/</translation>
+    </message>
+    <message>
+        <source>https://wandrel.app/updates/</source>
+        <translation>https://wandrel.app/updates/</translation>
+    </message>
+    <message>
+        <source>Not all of “%1” could be restored.</source>
+        <translation>„%1“ konnte nicht vollständig wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Export Image</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>JPEG image (*.jpg *.jpeg)</source>
+        <translation>JPEG-Bild (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>Area: %1 %2</source>
+        <translation>Fläche: %1 %2</translation>
+    </message>
+    <message>
+        <source>Area: %1 sq %2</source>
+        <translation>Fläche: %1 Quadrat-%2</translation>
+    </message>
+    <message>
+        <source>Length: %1 %2</source>
+        <translation>Länge: %1 %2</translation>
+    </message>
+    <message>
+        <source>Acetate.jpg</source>
+        <translation>Folie.jpg</translation>
+    </message>
+    <message>
+        <source>“%1” is not a PNG or JPEG file name. Choose a name ending in .png or .jpg.</source>
+        <translation>„%1“ ist kein PNG- oder JPEG-Dateiname. Wählen Sie einen Namen, der auf .png oder .jpg endet.</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as “%1”: %2</source>
+        <translation>Das Bild konnte nicht als „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed.</source>
+        <translation>Das Bild konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Wandrel writes PNG and JPEG pictures only.</source>
+        <translation>Wandrel schreibt nur PNG- und JPEG-Bilder.</translation>
+    </message>
+    <message>
+        <source>The acetate has no picture to write.</source>
+        <translation>Die Folie hat kein Bild, das geschrieben werden könnte.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot portal did not answer.</source>
+        <translation>Das Bildschirmfoto-Portal der Arbeitsumgebung hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>Another snapshot was asked for.</source>
+        <translation>Ein weiterer Schnappschuss wurde angefordert.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot portal refused the snapshot.</source>
+        <translation>Das Bildschirmfoto-Portal der Arbeitsumgebung hat den Schnappschuss abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The snapshot was cancelled.</source>
+        <translation>Der Schnappschuss wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The screenshot portal&apos;s picture could not be read.</source>
+        <translation>Das Bild des Bildschirmfoto-Portals konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The acetate lies outside the portal&apos;s picture.</source>
+        <translation>Die Folie liegt außerhalb des Bildes des Portals.</translation>
+    </message>
+    <message>
+        <source>Wandrel cannot take a picture of the screen on this desktop. A snapshot needs an X11 session, or a Wayland session with the desktop&apos;s screenshot portal.</source>
+        <translation>Wandrel kann auf dieser Arbeitsumgebung kein Bild des Bildschirms aufnehmen. Ein Schnappschuss braucht eine X11-Sitzung oder eine Wayland-Sitzung mit dem Bildschirmfoto-Portal der Arbeitsumgebung.</translation>
+    </message>
+    <message>
+        <source>The screen could not be read.</source>
+        <translation>Der Bildschirm konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Acetate picture</source>
+        <translation>Folienbild</translation>
+    </message>
+    <message>
+        <source>Line distance</source>
+        <translation>Linienlänge</translation>
+    </message>
+    <message>
+        <source>Scale distance</source>
+        <translation>Maßstabsstrecke</translation>
+    </message>
+    <message>
+        <source>Export JPEG</source>
+        <translation>JPEG exportieren</translation>
+    </message>
+    <message>
+        <source>Waypoint details</source>
+        <translation>Wegpunktdetails</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Add Text Label</source>
+        <translation>Textetikett hinzufügen</translation>
+    </message>
+    <message>
+        <source>Attach Image</source>
+        <translation>Bild anhängen</translation>
+    </message>
+    <message>
+        <source>Export For Email</source>
+        <translation>Für E-Mail exportieren</translation>
+    </message>
+    <message>
+        <source>Export For Web</source>
+        <translation>Für das Web exportieren</translation>
+    </message>
+    <message>
+        <source>The acetate is on no screen that can be read.</source>
+        <translation>Die Folie liegt auf keinem Bildschirm, der gelesen werden kann.</translation>
+    </message>
+    <message>
+        <source>The X server gave no picture of the screen.</source>
+        <translation>Der X-Server hat kein Bild des Bildschirms geliefert.</translation>
     </message>
 </context>
 </TS>

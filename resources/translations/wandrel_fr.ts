@@ -87,10 +87,6 @@
         <translation>Le dossier ne contient aucune mesure que Wandrel sache lire.</translation>
     </message>
     <message>
-        <source>“%1” was opened with changes.</source>
-        <translation>« %1 » a été ouvert avec des modifications.</translation>
-    </message>
-    <message>
         <source>The measurement “%1” could not be saved.</source>
         <translation>La mesure « %1 » n&apos;a pas pu être enregistrée.</translation>
     </message>
@@ -695,6 +691,194 @@
     <message>
         <source>This action cannot be undone.</source>
         <translation>Cette action ne peut pas être annulée.</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Instantané</translation>
+    </message>
+    <message>
+        <source>Clear Acetate</source>
+        <translation>Vider le calque</translation>
+    </message>
+    <message>
+        <source>Changes to Configuration</source>
+        <translation>Modifications de la configuration</translation>
+    </message>
+    <message>
+        <source>Changes to the window configuration will not take effect until the next time Wandrel is started.</source>
+        <translation>Les modifications de la configuration des fenêtres ne prendront effet qu&apos;au prochain démarrage de Wandrel.</translation>
+    </message>
+    <message>
+        <source>Route length (toolbar)</source>
+        <translation>Longueur de l&apos;itinéraire (barre d&apos;outils)</translation>
+    </message>
+    <message>
+        <source>Scale number</source>
+        <translation>Valeur de l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>Scale number (preferences)</source>
+        <translation>Valeur de l&apos;échelle (préférences)</translation>
+    </message>
+    <message>
+        <source>Scale unit (preferences)</source>
+        <translation>Unité de l&apos;échelle (préférences)</translation>
+    </message>
+    <message>
+        <source>Length unit (preferences)</source>
+        <translation>Unité de longueur (préférences)</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>carré</translation>
+    </message>
+    <message>
+        <source>Acetate</source>
+        <translation>Calque</translation>
+    </message>
+    <message>
+        <source>https://wandrel.app/</source>
+        <translation>https://wandrel.app/</translation>
+    </message>
+    <message>
+        <source>https://wandrel.app/updates/</source>
+        <translation>https://wandrel.app/updates/</translation>
+    </message>
+    <message>
+        <source>Not all of “%1” could be restored.</source>
+        <translation>« %1 » n&apos;a pas pu être entièrement restauré.</translation>
+    </message>
+    <message>
+        <source>Export Image</source>
+        <translation>Exporter l&apos;image</translation>
+    </message>
+    <message>
+        <source>JPEG image (*.jpg *.jpeg)</source>
+        <translation>Image JPEG (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Area: %1 %2</source>
+        <translation>Surface : %1 %2</translation>
+    </message>
+    <message>
+        <source>Area: %1 sq %2</source>
+        <translation>Surface : %1 %2 carrés</translation>
+    </message>
+    <message>
+        <source>Length: %1 %2</source>
+        <translation>Longueur : %1 %2</translation>
+    </message>
+    <message>
+        <source>Acetate.jpg</source>
+        <translation>Calque.jpg</translation>
+    </message>
+    <message>
+        <source>“%1” is not a PNG or JPEG file name. Choose a name ending in .png or .jpg.</source>
+        <translation>« %1 » n&apos;est pas un nom de fichier PNG ou JPEG. Choisissez un nom se terminant par .png ou .jpg.</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as “%1”: %2</source>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée sous « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed.</source>
+        <translation>L&apos;image n&apos;a pas pu être imprimée.</translation>
+    </message>
+    <message>
+        <source>Wandrel writes PNG and JPEG pictures only.</source>
+        <translation>Wandrel n&apos;écrit que des images PNG et JPEG.</translation>
+    </message>
+    <message>
+        <source>The acetate has no picture to write.</source>
+        <translation>Le calque n&apos;a aucune image à écrire.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot portal did not answer.</source>
+        <translation>Le portail de capture d&apos;écran du bureau n&apos;a pas répondu.</translation>
+    </message>
+    <message>
+        <source>Another snapshot was asked for.</source>
+        <translation>Un autre instantané a été demandé.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot portal refused the snapshot.</source>
+        <translation>Le portail de capture d&apos;écran du bureau a refusé l&apos;instantané.</translation>
+    </message>
+    <message>
+        <source>The snapshot was cancelled.</source>
+        <translation>L&apos;instantané a été annulé.</translation>
+    </message>
+    <message>
+        <source>The screenshot portal&apos;s picture could not be read.</source>
+        <translation>L&apos;image du portail de capture d&apos;écran n&apos;a pas pu être lue.</translation>
+    </message>
+    <message>
+        <source>The acetate lies outside the portal&apos;s picture.</source>
+        <translation>Le calque se trouve en dehors de l&apos;image du portail.</translation>
+    </message>
+    <message>
+        <source>Wandrel cannot take a picture of the screen on this desktop. A snapshot needs an X11 session, or a Wayland session with the desktop&apos;s screenshot portal.</source>
+        <translation>Wandrel ne peut pas prendre d&apos;image de l&apos;écran sur ce bureau. Un instantané nécessite une session X11, ou une session Wayland avec le portail de capture d&apos;écran du bureau.</translation>
+    </message>
+    <message>
+        <source>The screen could not be read.</source>
+        <translation>L&apos;écran n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>Acetate picture</source>
+        <translation>Image du calque</translation>
+    </message>
+    <message>
+        <source>Line distance</source>
+        <translation>Longueur de la ligne</translation>
+    </message>
+    <message>
+        <source>Scale distance</source>
+        <translation>Distance de l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>Export JPEG</source>
+        <translation>Exporter en JPEG</translation>
+    </message>
+    <message>
+        <source>Waypoint details</source>
+        <translation>Détails des points de passage</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Add Text Label</source>
+        <translation>Ajouter une étiquette</translation>
+    </message>
+    <message>
+        <source>Attach Image</source>
+        <translation>Joindre une image</translation>
+    </message>
+    <message>
+        <source>Export For Email</source>
+        <translation>Exporter pour le courriel</translation>
+    </message>
+    <message>
+        <source>Export For Web</source>
+        <translation>Exporter pour le Web</translation>
+    </message>
+    <message>
+        <source>The acetate is on no screen that can be read.</source>
+        <translation>Le calque ne se trouve sur aucun écran lisible.</translation>
+    </message>
+    <message>
+        <source>The X server gave no picture of the screen.</source>
+        <translation>Le serveur X n&apos;a fourni aucune image de l&apos;écran.</translation>
     </message>
 </context>
 </TS>

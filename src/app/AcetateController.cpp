@@ -118,7 +118,7 @@ void AcetateController::showFace(bool imageFace) {
         return;
     ToolbarItem* item = snapshotButton;
     item->setImage(image);
-    item->setText(imageFace ? wandrelTr("Clear Acetate") : wandrelTr("Snapshot"));
+    item->setText(imageFace ? Wandrel::tr("Clear Acetate") : Wandrel::tr("Snapshot"));
     if (imageFace)
         item->setAction([this, item] { clearImageView(item); });
     else
@@ -153,10 +153,10 @@ QVariantMap AcetateController::routeStats() const {
 }
 
 void AcetateController::showConfigurationChangeWarning() {
-    Alerts::run(&wandrelMainWindow, wandrelTr("Changes to Configuration"),
-                wandrelTr("Changes to the window configuration will not take effect until the "
-                          "next time Wandrel is started."),
-                wandrelTr("OK"));
+    Alerts::run(&wandrelMainWindow, Wandrel::tr("Changes to Configuration"),
+                Wandrel::tr("Changes to the window configuration will not take effect until the "
+                            "next time Wandrel is started."),
+                Wandrel::tr("OK"));
 }
 
 void AcetateController::showSaveAsSheet() {

@@ -77,29 +77,29 @@ void FatController::connectOutlets(WindowDesigns& d) {
 // Names a screen reader announces; pop-ups also take theirs from a label.
 void FatController::nameForAccessibility(WindowDesigns& d) {
     const std::pair<QWidget*, const char*> names[] = {
-        {answer, "Route length"},
-        {answer2, "Route length (toolbar)"},
-        {areaAnswer, "Enclosed area"},
-        {numberOfUnits2, "Scale number"},
-        {numberOfUnits, "Scale number (preferences)"},
-        {scaleUnits2, "Scale unit"},
-        {answerUnits2, "Length unit"},
-        {areaUnits, "Area unit"},
-        {scaleUnits, "Scale unit (preferences)"},
-        {answerUnits, "Length unit (preferences)"},
-        {sqLabel, "square"},
-        {wandrelMainView, "Acetate"},
-        {scaleSlider, "Scale bar"},
-        {d.preferences.mainWindowColour, "Acetate tint"},
-        {d.preferences.presets, "Line style"},
-        {d.preferences.highLightColourWell, "Outer colour"},
-        {d.preferences.lowLightColourWell, "Inner colour"},
-        {d.preferences.lineWidthSlider, "Line width"},
-        {d.preferences.unitTableView, "Units"},
-        {d.preferences.terrainSlider, "Terrain"},
+        {answer, QT_TRANSLATE_NOOP("Wandrel", "Route length")},
+        {answer2, QT_TRANSLATE_NOOP("Wandrel", "Route length (toolbar)")},
+        {areaAnswer, QT_TRANSLATE_NOOP("Wandrel", "Enclosed area")},
+        {numberOfUnits2, QT_TRANSLATE_NOOP("Wandrel", "Scale number")},
+        {numberOfUnits, QT_TRANSLATE_NOOP("Wandrel", "Scale number (preferences)")},
+        {scaleUnits2, QT_TRANSLATE_NOOP("Wandrel", "Scale unit")},
+        {answerUnits2, QT_TRANSLATE_NOOP("Wandrel", "Length unit")},
+        {areaUnits, QT_TRANSLATE_NOOP("Wandrel", "Area unit")},
+        {scaleUnits, QT_TRANSLATE_NOOP("Wandrel", "Scale unit (preferences)")},
+        {answerUnits, QT_TRANSLATE_NOOP("Wandrel", "Length unit (preferences)")},
+        {sqLabel, QT_TRANSLATE_NOOP("Wandrel", "square")},
+        {wandrelMainView, QT_TRANSLATE_NOOP("Wandrel", "Acetate")},
+        {scaleSlider, QT_TRANSLATE_NOOP("Wandrel", "Scale bar")},
+        {d.preferences.mainWindowColour, QT_TRANSLATE_NOOP("Wandrel", "Acetate tint")},
+        {d.preferences.presets, QT_TRANSLATE_NOOP("Wandrel", "Line style")},
+        {d.preferences.highLightColourWell, QT_TRANSLATE_NOOP("Wandrel", "Outer colour")},
+        {d.preferences.lowLightColourWell, QT_TRANSLATE_NOOP("Wandrel", "Inner colour")},
+        {d.preferences.lineWidthSlider, QT_TRANSLATE_NOOP("Wandrel", "Line width")},
+        {d.preferences.unitTableView, QT_TRANSLATE_NOOP("Wandrel", "Units")},
+        {d.preferences.terrainSlider, QT_TRANSLATE_NOOP("Wandrel", "Terrain")},
     };
     for (const auto& [widget, name] : names)
-        widget->setAccessibleName(wandrelTr(name));
+        widget->setAccessibleName(Wandrel::tr(name));
 }
 
 void FatController::connectControls() {
@@ -170,11 +170,11 @@ void FatController::showPreferences() {
 // The addresses are keys of the string table, so a translation may point
 // at a localised site.
 void FatController::homePage() {
-    QDesktopServices::openUrl(QUrl(wandrelTr("https://wandrel.app/")));
+    QDesktopServices::openUrl(QUrl(Wandrel::tr("https://wandrel.app/")));
 }
 
 void FatController::updates() {
-    QDesktopServices::openUrl(QUrl(wandrelTr("https://wandrel.app/updates/")));
+    QDesktopServices::openUrl(QUrl(Wandrel::tr("https://wandrel.app/updates/")));
 }
 
 // The route inspector's menu item and the zoom window come with the

@@ -6,7 +6,7 @@
 
 SnapshotView::SnapshotView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAccessibleName(wandrelTr("Acetate picture"));
+    setAccessibleName(Wandrel::tr("Acetate picture"));
 }
 
 void SnapshotView::setImage(const QImage& image) {

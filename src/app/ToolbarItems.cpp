@@ -33,49 +33,47 @@ struct ToolbarItems::Entry {
 namespace {
 
 using Entry = ToolbarItems::Entry;
-#define L(text) QT_TRANSLATE_NOOP("Wandrel", text)
 
 // Every item either toolbar can show. Items that would do nothing have no
 // action: the text label and image attachment would arm placing states that
 // place nothing, and the web, email and journal exports are not written.
 // The snapshot item takes its action from its face.
 const Entry table[] = {
-    {"answerUnitItemIdentifier", L("Line distance"), true, true, Shows::AnswerUnits, nullptr,
-     nullptr, Does::Nothing, 0},
-    {"scaleUnitItemIdentifier", L("Scale distance"), true, true, Shows::ScaleUnits, nullptr,
-     nullptr, Does::Nothing, 0},
+    {"answerUnitItemIdentifier", QT_TRANSLATE_NOOP("Wandrel", "Line distance"), true, true,
+     Shows::AnswerUnits, nullptr, nullptr, Does::Nothing, 0},
+    {"scaleUnitItemIdentifier", QT_TRANSLATE_NOOP("Wandrel", "Scale distance"), true, true,
+     Shows::ScaleUnits, nullptr, nullptr, Does::Nothing, 0},
     {"areaUnitItemIdentifier", "Enclosed area", false, true, Shows::AreaUnits, nullptr, nullptr,
      Does::Nothing, 0},
-    {"snapshotItemIdentifier", L("Snapshot"), true, false, Shows::Image, "camera",
-     "Image contact not found.", Does::Nothing, 0},
-    {"exportJPEGItemIdentifier", L("Export JPEG"), true, false, Shows::Image, "export",
-     "Image contact not found.", Does::ExportImage, 0},
-    {"zoomItemIdentifier", L("Zoom"), true, true, Shows::Image, "zoom", "Image zoom not found.",
-     Does::Nothing, 0},
-    {"scaleItemIdentifier", L("Hide Scale"), true, true, Shows::Image, "ShowHideScale",
-     "Image ShowHideScale not found.", Does::ToggleScale, 0},
-    {"infoItemIdentifier", L("Waypoint details"), true, true, Shows::Image, "info32",
-     "Image info not found.", Does::ShowInfo, 0},
-    {"journalItemIdentifier", L("Journal"), true, false, Shows::Image, "journal3",
-     "Image journal not found.", Does::Nothing, 0},
-    {"modifyItemIdentifier", L("Modify/Lock Points"), true, true, Shows::Image, "modify",
-     "Image modify not found.", Does::ToggleDragmode, 0},
-    {"textLabelItemIdentifier", L("Add Text Label"), true, true, Shows::Image, "AddTextLabel",
-     "Image AddTextLabel not found.", Does::Nothing, 0},
-    {"imageAttachmentItemIdentifier", L("Attach Image"), true, true, Shows::Image, "AttachImage",
-     "Image PictureAttachment not found.", Does::Nothing, 0},
-    {"exportEmailItemIdentifier", L("Export For Email"), true, false, Shows::Image,
-     "exportForEmail", "Image exportForEmail not found.", Does::Nothing, 0},
-    {"exportWebItemIdentifier", L("Export For Web"), true, false, Shows::Image, "ExportWeb",
-     "Image exportWeb not found.", Does::Nothing, 0},
-    {"generalItemIdentifier", L("General"), true, false, Shows::Image, "acetate",
-     "Image acetate not found.", Does::SwitchTab, 1},
-    {"exportingItemIdentifier", L("Exporting"), true, false, Shows::Image, "ExportWeb",
-     "Image acetate not found.", Does::SwitchTab, 2},
-    {"unitsItemIdentifier", L("Units"), true, false, Shows::Image, "units2",
-     "Image units not found.", Does::SwitchTab, 3},
+    {"snapshotItemIdentifier", QT_TRANSLATE_NOOP("Wandrel", "Snapshot"), true, false, Shows::Image,
+     "camera", "Image contact not found.", Does::Nothing, 0},
+    {"exportJPEGItemIdentifier", QT_TRANSLATE_NOOP("Wandrel", "Export JPEG"), true, false,
+     Shows::Image, "export", "Image contact not found.", Does::ExportImage, 0},
+    {"zoomItemIdentifier", QT_TRANSLATE_NOOP("Wandrel", "Zoom"), true, true, Shows::Image, "zoom",
+     "Image zoom not found.", Does::Nothing, 0},
+    {"scaleItemIdentifier", QT_TRANSLATE_NOOP("Wandrel", "Hide Scale"), true, true, Shows::Image,
+     "ShowHideScale", "Image ShowHideScale not found.", Does::ToggleScale, 0},
+    {"infoItemIdentifier", QT_TRANSLATE_NOOP("Wandrel", "Waypoint details"), true, true,
+     Shows::Image, "info32", "Image info not found.", Does::ShowInfo, 0},
+    {"journalItemIdentifier", QT_TRANSLATE_NOOP("Wandrel", "Journal"), true, false, Shows::Image,
+     "journal3", "Image journal not found.", Does::Nothing, 0},
+    {"modifyItemIdentifier", QT_TRANSLATE_NOOP("Wandrel", "Modify/Lock Points"), true, true,
+     Shows::Image, "modify", "Image modify not found.", Does::ToggleDragmode, 0},
+    {"textLabelItemIdentifier", QT_TRANSLATE_NOOP("Wandrel", "Add Text Label"), true, true,
+     Shows::Image, "AddTextLabel", "Image AddTextLabel not found.", Does::Nothing, 0},
+    {"imageAttachmentItemIdentifier", QT_TRANSLATE_NOOP("Wandrel", "Attach Image"), true, true,
+     Shows::Image, "AttachImage", "Image PictureAttachment not found.", Does::Nothing, 0},
+    {"exportEmailItemIdentifier", QT_TRANSLATE_NOOP("Wandrel", "Export For Email"), true, false,
+     Shows::Image, "exportForEmail", "Image exportForEmail not found.", Does::Nothing, 0},
+    {"exportWebItemIdentifier", QT_TRANSLATE_NOOP("Wandrel", "Export For Web"), true, false,
+     Shows::Image, "ExportWeb", "Image exportWeb not found.", Does::Nothing, 0},
+    {"generalItemIdentifier", QT_TRANSLATE_NOOP("Wandrel", "General"), true, false, Shows::Image,
+     "acetate", "Image acetate not found.", Does::SwitchTab, 1},
+    {"exportingItemIdentifier", QT_TRANSLATE_NOOP("Wandrel", "Exporting"), true, false,
+     Shows::Image, "ExportWeb", "Image acetate not found.", Does::SwitchTab, 2},
+    {"unitsItemIdentifier", QT_TRANSLATE_NOOP("Wandrel", "Units"), true, false, Shows::Image,
+     "units2", "Image units not found.", Does::SwitchTab, 3},
 };
-#undef L
 
 const Entry* find(const QString& identifier) {
     for (const Entry& entry : table)
