@@ -8,4 +8,3 @@
 class Wandrel {
     Q_DECLARE_TR_FUNCTIONS(Wandrel)
 };
-
