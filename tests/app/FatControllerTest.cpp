@@ -1,145 +1,138 @@
-#include "AcetateFixture.h"
+#include "SessionFixture.h"
 
 #include "labels/WandrelLabel.h"
-#include "units/UnitDataSource.h"
+
+#include <QAccessible>
+#include <QLabel>
 
 namespace {
 
-QStringList logged;
+class Figures : public Session {
+protected:
+    void SetUp() override { start(); }
+    QString caption() { return controller().getScaleText()->string(); }
+};
 
-void capture(QtMsgType, const QMessageLogContext&, const QString& line) {
-    logged << line;
-}
-
-using Figures = AcetateTest;
-
-TEST_F(Figures, FreshWindowShowsZeroAndTheCaption) {
-    EXPECT_FLOAT_EQ(designs.acetate.scaleSlider->floatValue(), 100.0f);
-    EXPECT_EQ(answer(), "0.000");
-    EXPECT_EQ(area(), "0.000");
-    EXPECT_EQ(controller.getScaleText()->string(), " Scale is 1 mile(s) ");
-    EXPECT_EQ(designs.unitViews.areaUnits->count(), 9);
-    EXPECT_EQ(designs.unitViews.scaleUnits2->count(), 7);
-}
-
-TEST_F(Figures, SameUnitsReachEveryFieldAndTheView) {
+// A 200-pixel bar; 800 pixels of open line about 60,000 square pixels.
+TEST_F(Figures, EveryUnitChoiceConvertsThroughMetresAndReachesEveryField) {
     setBarLength(200);
-    for (auto [x, y] : {std::pair{0, 0}, {300, 0}, {300, 200}, {0, 200}})
-        route().add(x, y);
-    controller.displayAnswer();
-    // 800 pixels of open line over a 200-pixel mile; 60000 square pixels.
-    EXPECT_EQ(answer(), "4.000");
-    EXPECT_EQ(designs.preferences.answer->text(), "4.000");
-    EXPECT_EQ(view->getAnswer(), "4.000");
-    EXPECT_EQ(area(), "1.500");
-    EXPECT_EQ(view->getAreaAnswer(), "1.500");
-}
-
-TEST_F(Figures, DifferentUnitsConvertThroughMetresBothWays) {
-    setBarLength(200);
-    route().add(0, 0);
-    route().add(200, 0);
-    route().add(200, 200);
-    choose(designs.unitViews.scaleUnits2, "km");
-    choose(designs.unitViews.answerUnits2, "m");
-    EXPECT_EQ(answer(), "2000.000");
-    choose(designs.unitViews.areaUnits, "ha");
-    EXPECT_EQ(area(), "50.000"); // half a square kilometre
-
-    logged.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(capture);
-    EXPECT_FLOAT_EQ(controller.convertToPixels(2, "km"), 400.0f);
-    EXPECT_FLOAT_EQ(controller.convertToPixels(500, "m"), 100.0f);
-    qInstallMessageHandler(previous);
-    EXPECT_EQ(logged.first(), "answer: 400.000000");
-}
-
-TEST_F(Figures, MissingUnitsEmptyNumberAndZeroBarShowWhatTheFormattingPrints) {
-    route().add(0, 0);
-    route().add(100, 0);
-    typeNumber("");
-    EXPECT_EQ(answer(), "0.000");
-    typeNumber("2.5 miles");
-    EXPECT_EQ(answer(), "2.500");
-    choose(designs.unitViews.answerUnits2, "km");
-    UnitDataSource& units = window.getUnitDataSource();
-    units.deleteItem(units.getUnitWithShortName("km"));
-    controller.displayAnswer();
-    EXPECT_EQ(answer(), "0.000");
-
-    choose(designs.unitViews.answerUnits2, "mile(s)");
-    setBarLength(0);
-    EXPECT_EQ(answer(), "inf");
-}
-
-TEST_F(Figures, TypedNumberAndFirstSetStayInStep) {
-    setBarLength(200);
-    route().add(0, 0);
-    route().add(500, 0);
-    typeNumber("2.5");
-    EXPECT_EQ(answer(), "6.250");
-    EXPECT_EQ(controller.getScaleText()->string(), " Scale is 2.5 mile(s) ");
-    EXPECT_EQ(designs.preferences.numberOfUnits->text(), "2.5");
-    EXPECT_EQ(view->getScale(), "2.5");
-
-    choose(designs.preferences.scaleUnits, "ft");
-    EXPECT_EQ(designs.unitViews.scaleUnits2->currentText(), "ft");
-    EXPECT_EQ(controller.getScaleText()->string(), " Scale is 2.5 ft ");
-    choose(designs.unitViews.answerUnits2, "cm");
-    EXPECT_EQ(controller.getAnswerUnits(), "cm");
-}
-
-TEST_F(Figures, SquareMarkerFollowsTheKindOfAreaUnit) {
-    choose(designs.unitViews.areaUnits, "ac");
-    EXPECT_TRUE(designs.unitViews.sqLabel->isHidden());
-    choose(designs.unitViews.areaUnits, "m");
-    EXPECT_FALSE(designs.unitViews.sqLabel->isHidden());
-}
-
-TEST_F(Figures, HiddenBarKeepsTheCaptionBlankButStillRecomputes) {
-    route().add(0, 0);
-    route().add(100, 0);
-    designs.acetate.scaleMenuItem->trigger();
-    typeNumber("3");
-    EXPECT_EQ(controller.getScaleText()->string().trimmed(), "");
-    EXPECT_EQ(answer(), "3.000");
-    designs.acetate.scaleMenuItem->trigger();
-    EXPECT_EQ(controller.getScaleText()->string(), " Scale is 3 mile(s) ");
-}
-
-TEST_F(Figures, DraggingAnEndUpdatesTheFiguresLive) {
-    route().add(0, 0);
-    route().add(100, 0);
-    SwinginSlider* bar = designs.acetate.scaleSlider;
-    const QPoint end(bar->width() - 20, bar->height() / 2);
-    QTest::mousePress(bar, Qt::LeftButton, {}, end);
-    QTest::mouseMove(bar, end + QPoint(100, 0));
-    EXPECT_EQ(answer(), "0.500");
-    QTest::mouseRelease(bar, Qt::LeftButton, {}, end + QPoint(100, 0));
-}
-
-TEST_F(Figures, FieldsCarryTheNamesAScreenReaderAnnounces) {
-    const std::pair<QWidget*, QString> named[] = {
-        {designs.preferences.answer, "Route length"},
-        {designs.unitViews.answer2, "Route length (toolbar)"},
-        {designs.unitViews.areaAnswer, "Enclosed area"},
-        {designs.unitViews.numberOfUnits2, "Scale number"},
-        {designs.acetate.scaleSlider, "Scale bar"},
-        {controller.getScaleText(), "Scale caption"},
-        {view, "Acetate"},
-        {designs.unitViews.areaUnits, "Area unit"},
+    for (QPointF p : {QPointF(100, 100), {400, 100}, {400, 300}})
+        click(p);
+    doubleClick({100, 300});
+    const struct {
+        const char *scale, *length, *area, *shownLength, *shownArea;
+        bool squareMark;
+    } cases[] = {
+        {"mile(s)", "mile(s)", "mile(s)", "4.000", "1.500", true},
+        {"km", "m", "ha", "4000.000", "150.000", false},
+        {"ft", "cm", "m", "121.920", "0.139", true},
+        {"mile(s)", "km", "ac", "6.437", "959.967", false}, // acres of 63.616 m a side
     };
-    for (const auto& [widget, name] : named)
-        EXPECT_EQ(widget->accessibleName(), name);
-    const std::tuple<QLabel*, QWidget*, QString> labels[] = {
-        {designs.unitViews.scaleUnitLabel, designs.unitViews.scaleUnits2, "Scale unit"},
-        {designs.unitViews.answerUnitLabel, designs.unitViews.answerUnits2, "Length unit"},
-        {designs.unitViews.areaUnitLabel, designs.unitViews.areaUnits, "Area unit"},
-    };
-    for (const auto& [label, buddy, text] : labels) {
-        EXPECT_EQ(label->buddy(), buddy);
-        EXPECT_EQ(label->text(), text);
+    for (const auto& c : cases) {
+        choose(d().unitViews.scaleUnits2, c.scale);
+        choose(d().unitViews.answerUnits2, c.length);
+        choose(d().unitViews.areaUnits, c.area);
+        EXPECT_EQ(length(), c.shownLength) << c.length;
+        EXPECT_EQ(area(), c.shownArea) << c.area;
+        EXPECT_EQ(d().preferences.answer->text(), c.shownLength);
+        EXPECT_EQ(view()->getAnswer(), c.shownLength);
+        EXPECT_EQ(view()->getAreaAnswer(), c.shownArea);
+        EXPECT_EQ(d().unitViews.sqLabel->isHidden(), !c.squareMark) << c.area;
     }
+}
+
+// The designed 100-pixel bar under a route of 100 pixels.
+TEST_F(Figures, ScaleTerrainAndTheBarsEndsShowAtOnceWhereverTheyAreSet) {
+    click({100, 100});
+    doubleClick({200, 100});
+    choose(d().preferences.scaleUnits, "ft");
+    EXPECT_EQ(d().unitViews.scaleUnits2->currentText(), "ft");
+    choose(d().unitViews.answerUnits2, "ft");
+    type(d().unitViews.numberOfUnits2, "2.5");
+    EXPECT_EQ(length(), "2.500");
+    EXPECT_EQ(d().preferences.numberOfUnits->text(), "2.5");
+    EXPECT_EQ(caption(), " Scale is 2.5 ft ");
+
+    d().preferences.terrainSlider->setValue(120);
+    EXPECT_EQ(length(), "3.000");
+    d().preferences.terrainSlider->setValue(100);
+
+    d().acetate.scaleMenuItem->trigger(); // hidden: no caption, figures still follow
+    type(d().unitViews.numberOfUnits2, "3");
+    EXPECT_EQ(caption().trimmed(), "");
+    EXPECT_EQ(length(), "3.000");
+    d().acetate.scaleMenuItem->trigger();
+    EXPECT_EQ(caption(), " Scale is 3 ft ");
+
+    const QPoint end(qRound(bar()->getThatEnd().x()),
+                     bar()->height() - qRound(bar()->getThatEnd().y()));
+    QTest::mousePress(bar(), Qt::LeftButton, {}, end);
+    QTest::mouseMove(bar(), end + QPoint(100, 0));
+    EXPECT_EQ(length(), "1.500") << "while the end is still held";
+    QTest::mouseRelease(bar(), Qt::LeftButton, {}, end + QPoint(100, 0));
+}
+
+TEST_F(Figures, RouteMenuPlacesAWaypointAndClearsOnlyWhenTheUserAgrees) {
+    EXPECT_FALSE(window->isWindowModified());
+    click({200, 300});
+    EXPECT_TRUE(window->isWindowModified());
+    d().acetate.createWayPointMenuItem->trigger();
+    click({400, 300});
+    EXPECT_TRUE(route().getLastPoint()->isWaypoint());
+    click({400, 400});
+    EXPECT_FALSE(route().getLastPoint()->isWaypoint()) << "for the next click only";
+
+    Alerts::scriptAnswers({Alerts::Answer::Alternate, Alerts::Answer::Default});
+    d().acetate.clearPointsMenuItem->trigger();
+    EXPECT_EQ(route().count(), 3);
+    d().acetate.clearPointsMenuItem->trigger();
+    EXPECT_EQ(route().count(), 0);
+    EXPECT_EQ(length(), "0.000");
+}
+
+TEST_F(Figures, ControlsCarryTheNamesAScreenReaderAnnounces) {
+    const auto& u = d().unitViews;
+    const auto& sheet = d().unitEdit;
+    const std::pair<QWidget*, QString> named[] = {
+        {d().preferences.answer, "Route length"},
+        {u.answer2, "Route length (toolbar)"},
+        {u.areaAnswer, "Enclosed area"},
+        {u.numberOfUnits2, "Scale number"},
+        {bar(), "Scale bar"},
+        {controller().getScaleText(), "Scale caption"},
+        {view(), "Acetate"},
+        {d().preferences.unitTableView, "Units"},
+        {d().preferences.createUnitButton, "New Unit"},
+        {d().preferences.editUnitButton, "Edit"},
+        {d().preferences.deleteUnitButton, "Delete Unit"},
+        {sheet.nameField, "Name"},
+        {sheet.shortNameField, "Short name"},
+        {sheet.conversionFactorField, "Metres per unit"},
+        {sheet.isAreaButton, "Unit of area (factor is the side of its square)"},
+        {sheet.okButton, "OK"},
+        {sheet.cancelButton, "Cancel"},
+    };
+    for (const auto& [widget, name] : named) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(face, nullptr) << name.toStdString();
+        EXPECT_EQ(face->text(QAccessible::Name), name);
+    }
+    // A control with a visible label is named by the label's words.
+    const auto& m = d().distanceMarkers;
+    const std::tuple<QLabel*, QWidget*, QString> labelled[] = {
+        {u.scaleUnitLabel, u.scaleUnits2, "Scale unit"},
+        {u.answerUnitLabel, u.answerUnits2, "Length unit"},
+        {u.areaUnitLabel, u.areaUnits, "Area unit"},
+        {m.markerNumberLabel, m.markerNumber, m.markerNumber->accessibleName()},
+        {m.markerUnitsLabel, m.markerUnits, m.markerUnits->accessibleName()},
+    };
+    for (const auto& [label, control, text] : labelled) {
+        EXPECT_EQ(label->buddy(), control);
+        EXPECT_EQ(label->text(), text);
+        EXPECT_FALSE(text.isEmpty());
+    }
+    for (QAbstractButton* button : d().distanceMarkerDialog->findChildren<QAbstractButton*>())
+        EXPECT_EQ(button->accessibleName(), button->text());
 }
 
 } // namespace

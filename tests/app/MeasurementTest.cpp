@@ -5,9 +5,7 @@
 #include "app/MeasurementDocument.h"
 #include "app/MeasurementFile.h"
 #include "app/SnapshotView.h"
-#include "platform/ColourWell.h"
 #include "platform/PropertyList.h"
-#include "units/UnitDataSource.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,14 +69,12 @@ protected:
     }
     QImage picture() { return d().acetate.snapshotView->image(); }
     // Every entry of a folder, hidden ones too, with its bytes.
-    static QByteArray contents(const QString& path) {
+    static QByteArray folderContents(const QString& path) {
         const QDir dir(path);
         QByteArray all;
         for (const QString& name :
-             dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
-            QFile in(dir.filePath(name));
-            all += name.toUtf8() + ':' + (in.open(QIODevice::ReadOnly) ? in.readAll() : "?");
-        }
+             dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+            all += name.toUtf8() + ':' + contents(dir.filePath(name));
         return all;
     }
 
@@ -90,10 +86,7 @@ protected:
 
 TEST_F(Measurement, SavedClearedAndOpenedItReadsAsItDidEvenInANewSession) {
     start();
-    auto chains = std::make_unique<WandrelUnit>("chains", "ch", 20.1168f, false);
-    chains->setEditable(true);
-    window->getUnitDataSource().add(std::move(chains));
-    window->getUnitDataSource().updateAllButtons();
+    addUnit("chains", "ch", 20.1168f);
     bar()->placeEnds({40.1, 60.3}, {240.7, 75.9}); // fractional, as drags leave them
     type(d().unitViews.numberOfUnits2, "2.5");
     choose(d().unitViews.scaleUnits2, "ch");
@@ -122,6 +115,7 @@ TEST_F(Measurement, SavedClearedAndOpenedItReadsAsItDidEvenInANewSession) {
     const auto stats = PropertyList::read(folder("Ridge walk/stats.plist"));
     ASSERT_TRUE(stats);
     EXPECT_EQ(stats->value("answer").toString(), length());
+    EXPECT_EQ(stats->value("answerunits").toString(), "km");
     for (const char* file : {"route.xml", "lineInfo.plist", "route.plist", "snapshot.png"})
         EXPECT_TRUE(QFileInfo(folder("Ridge walk/") + file).isFile()) << file;
 
@@ -207,9 +201,7 @@ TEST_F(Measurement, UnsavedChangesAreSavedLetGoOrKeptAsTheUserAnswers) {
 TEST_F(Measurement, AFolderThatCannotBeWrittenLeavesTheRouteInTheWindowAndTheOldFilesWhole) {
     start();
     traceRoute();
-    QFile plain(folder("plain"));
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    plain.close();
+    write(folder("plain"), "");
     Alerts::scriptAnswers({});
     EXPECT_FALSE(doc().saveTo(folder("plain/Walk")));
     EXPECT_FALSE(doc().saveTo(folder("plain")));
@@ -222,7 +214,7 @@ TEST_F(Measurement, AFolderThatCannotBeWrittenLeavesTheRouteInTheWindowAndTheOld
     EXPECT_EQ(route().count(), 7);
 
     ASSERT_TRUE(doc().saveTo(folder("Walk")));
-    const QByteArray saved = contents(folder("Walk"));
+    const QByteArray saved = folderContents(folder("Walk"));
     type(d().unitViews.numberOfUnits2, "4");
     {
         const FileSizeLimit full(64); // as a full disk cuts writes short
@@ -230,7 +222,7 @@ TEST_F(Measurement, AFolderThatCannotBeWrittenLeavesTheRouteInTheWindowAndTheOld
     }
     EXPECT_EQ(Alerts::answered().size(), 3);
     EXPECT_TRUE(doc().isEdited());
-    EXPECT_EQ(contents(folder("Walk")), saved) << "no file replaced, none left half-written";
+    EXPECT_EQ(folderContents(folder("Walk")), saved) << "no file replaced, none left half-written";
     EXPECT_EQ(route().count(), 7);
     EXPECT_EQ(d().unitViews.numberOfUnits2->text(), "4");
     quit();
@@ -256,15 +248,13 @@ TEST_F(Measurement, AHostileFolderOpensWhatItCanOrSaysWhyItCannot) {
     ASSERT_TRUE(QDir().mkpath(bad));
     for (const char* pipe : {"route.plist", "lineInfo.plist"})
         ASSERT_EQ(mkfifo(QFile::encodeName(bad + "/" + pipe).constData(), 0600), 0);
-    QFile settings(bad + "/measurement.plist");
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-    settings.write("<plist><dict><key>scaleThisEndX</key><string>nan</string>"
-                   "<key>scaleThisEndY</key><real>1</real><key>scaleThatEndX</key><real>5</real>"
-                   "<key>scaleThatEndY</key><real>1</real><key>numberOfUnits</key><array/>"
-                   "<key>scaleUnits</key><string>furlongs</string><key>areaUnits</key>"
-                   "<string></string><key>terrainFactor</key><real>1e300</real></dict></plist>");
-    settings.close();
-    QFile(bad + "/snapshot.png").open(QIODevice::WriteOnly);
+    write(bad + "/measurement.plist",
+          "<plist><dict><key>scaleThisEndX</key><string>nan</string>"
+          "<key>scaleThisEndY</key><real>1</real><key>scaleThatEndX</key><real>5</real>"
+          "<key>scaleThatEndY</key><real>1</real><key>numberOfUnits</key><array/>"
+          "<key>scaleUnits</key><string>furlongs</string><key>areaUnits</key>"
+          "<string></string><key>terrainFactor</key><real>1e300</real></dict></plist>");
+    write(bad + "/snapshot.png", "");
     inspector().showWindow(); // its sliders take whatever the files hold
     Alerts::reset();
     Alerts::scriptAnswers({});
@@ -277,16 +267,28 @@ TEST_F(Measurement, AHostileFolderOpensWhatItCanOrSaysWhyItCannot) {
     EXPECT_TRUE(Alerts::answered()[0].message.contains("“furlongs”"));
     EXPECT_FALSE(doc().isEdited());
 
-    // A line-info file with a terrain factor no slider holds.
-    ASSERT_TRUE(QDir().mkpath(folder("Steep")));
-    ASSERT_TRUE(QFile::copy(folder("Good/route.plist"), folder("Steep/route.plist")));
-    QFile info(folder("Steep/lineInfo.plist"));
-    ASSERT_TRUE(info.open(QIODevice::WriteOnly));
-    info.write("<plist><dict><key>terrainFactor</key><string>1e38</string></dict></plist>");
-    info.close();
-    ASSERT_TRUE(doc().openFolder(folder("Steep")));
-    EXPECT_EQ(route().count(), 7);
-    EXPECT_EQ(inspector().getTerrainFactor(), 125) << "as far as the slider goes";
+    // Line information of the wrong kinds, beyond the slider, cut short or
+    // garbled: the route comes and no figure is stretched, shrunk or poisoned.
+    const QByteArray info = contents(folder("Good/lineInfo.plist"));
+    const std::pair<QByteArray, int> infos[] = {
+        {"<plist><dict><key>terrainFactor</key><string>1e38</string></dict></plist>", 125},
+        {"<plist><dict><key>terrainFactor</key><string>nan</string><key>lineWidth</key>"
+         "<string>-inf</string><key>LowLightColourR</key><string>nan</string>"
+         "<key>HighLightColourG</key><dict/><key>HighLightColourA</key><integer>-4</integer>"
+         "</dict></plist>",
+         100},
+        {info.left(info.size() / 2), 100},
+        {QByteArray(64, '\xee'), 100},
+    };
+    ASSERT_TRUE(QDir().mkpath(folder("Odd")));
+    ASSERT_TRUE(QFile::copy(folder("Good/route.plist"), folder("Odd/route.plist")));
+    for (const auto& [bytes, terrain] : infos) {
+        write(folder("Odd/lineInfo.plist"), bytes);
+        ASSERT_TRUE(doc().openFolder(folder("Odd")));
+        EXPECT_EQ(route().count(), 7);
+        EXPECT_EQ(inspector().getTerrainFactor(), terrain) << "as far as the slider goes";
+        EXPECT_EQ("figures " + length() + " " + area(), before.filter("figures").first());
+    }
     quit();
 }
 

@@ -1,7 +1,5 @@
 #include "SessionFixture.h"
 
-#include <QFile>
-
 #include <cstdio>
 #include <vector>
 
@@ -47,11 +45,7 @@ using MillionPoint = Session;
 TEST_F(MillionPoint, DISABLED_AFragmentOfAMillionPointsLoadsWithTrueFiguresAndLegs) {
     const std::vector<QPointF> points = serpentine();
     const QString path = appData.file("million.plist");
-    {
-        QFile out(path);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(fragmentOf(points));
-    }
+    write(path, fragmentOf(points));
     start();
     view()->readFromFragmentFile(path);
     ASSERT_EQ(route().count(), int64_t(points.size()));

@@ -1,13 +1,8 @@
 #include "SessionFixture.h"
 
-#include <QDialogButtonBox>
-#include <QPushButton>
-
 #include <vector>
 
 namespace {
-
-constexpr double metresPerMile = 1609.344;
 
 // The bar laid from (60, 80) to (380, 140) for 2.5 km; a rectangle traced
 // with waypoints at its start, its third corner (Alt) and its end.
@@ -37,7 +32,7 @@ protected:
     }
     // Metres a pixel stands for, from where the ends were dropped.
     static double metresPerPixel() { return 2500 / std::hypot(380.0 - 60, 140.0 - 80); }
-    static double miles(double pixels) { return pixels * metresPerPixel() / metresPerMile; }
+    static double miles(double pixels) { return pixels * metresPerPixel() / 1609.344; }
     static double hectares(double squarePixels) {
         return squarePixels * metresPerPixel() * metresPerPixel() / 10000;
     }
@@ -45,8 +40,8 @@ protected:
 
 TEST_F(Measuring, ScaleByHandThenARouteWithWaypointsAndItsLegTable) {
     setScaleByHand();
-    EXPECT_EQ(barEnd(false), QPointF(60, 80));
-    EXPECT_EQ(barEnd(true), QPointF(380, 140));
+    EXPECT_EQ(bar()->thisEndOnParent(), QPointF(60, 80));
+    EXPECT_EQ(bar()->thatEndOnParent(), QPointF(380, 140));
     EXPECT_EQ(controller().getScaleText()->string(), " Scale is 2.5 km ");
     traceRectangle();
     ASSERT_EQ(route().count(), 4);
@@ -62,21 +57,20 @@ TEST_F(Measuring, ScaleByHandThenARouteWithWaypointsAndItsLegTable) {
     EXPECT_EQ(inspector().controls()->infoAnswer->text(), length());
     ASSERT_EQ(legRows(), 3);
     EXPECT_EQ(cell(0, 0), "Start");
-    EXPECT_SHOWN(cell(0, 1), miles(600));
     EXPECT_EQ(cell(0, 2), "-");
-    EXPECT_SHOWN(cell(0, 3), miles(1000));
-    EXPECT_SHOWN(cell(1, 1), miles(400));
-    EXPECT_SHOWN(cell(1, 2), miles(600));
-    EXPECT_SHOWN(cell(1, 3), miles(400));
     EXPECT_EQ(cell(2, 0), "Finish");
-    EXPECT_SHOWN(cell(2, 2), miles(1000));
+    // Leg, from the start, to the finish.
+    const std::pair<QPoint, double> legs[] = {{{0, 1}, 600}, {{0, 3}, 1000}, {{1, 1}, 400},
+                                              {{1, 2}, 600}, {{1, 3}, 400},  {{2, 2}, 1000}};
+    for (const auto& [where, pixels] : legs)
+        EXPECT_SHOWN(cell(where.x(), where.y()), miles(pixels));
 
     quit();
     EXPECT_EQ(stored("WandrelNumberOfUnits"), "2.5");
     EXPECT_EQ(stored("WandrelScaleUnits"), "km");
     start();
     // The ends are kept in the bar's own frame, which starts where designed.
-    EXPECT_EQ(barEnd(true) - barEnd(false), QPointF(320, 60));
+    EXPECT_EQ(bar()->thatEndOnParent() - bar()->thisEndOnParent(), QPointF(320, 60));
     EXPECT_EQ(d().unitViews.numberOfUnits2->text(), "2.5");
     EXPECT_EQ(route().count(), 0) << "a route is not kept across runs";
     traceRectangle();
@@ -120,41 +114,6 @@ TEST_F(Measuring, ModifyLockUndoAndContinueKeepTheFiguresTrue) {
     ASSERT_EQ(legRows(), 3) << "the start, the corner placed with Alt and the finish";
     EXPECT_SHOWN(cell(0, 1), miles(pathLength({now[0], now[1], now[2]})));
     EXPECT_SHOWN(cell(1, 1), miles(pathLength({now.begin() + 2, now.end()})));
-    quit();
-}
-
-TEST_F(Measuring, DistanceMarkersThroughTheDialogLieOnTheRoute) {
-    setScaleByHand();
-    traceRectangle();
-    d().acetate.placeMarkersMenuItem->trigger();
-    ASSERT_TRUE(d().distanceMarkerDialog->isVisible());
-    type(d().distanceMarkers.markerNumber, "0.5");
-    choose(d().distanceMarkers.markerUnits, "mile(s)");
-    QTest::mouseClick(d().distanceMarkers.markerButtons->button(QDialogButtonBox::Ok),
-                      Qt::LeftButton);
-    EXPECT_FALSE(d().distanceMarkerDialog->isVisible());
-
-    // Every half mile along the 1000 pixels, from the start.
-    const double every = 0.5 * metresPerMile / metresPerPixel();
-    const auto expected = static_cast<int>(std::floor(1000 / every));
-    ASSERT_EQ(route().count(), 4 + expected);
-    std::vector<QPointF> markers;
-    for (int64_t i = 0; i < route().count(); ++i)
-        if (route().getnthItem(i)->isDistanceMarker())
-            markers.emplace_back(route().getnthItem(i)->getX(), route().getnthItem(i)->getY());
-    ASSERT_EQ(markers.size(), size_t(expected));
-    EXPECT_NEAR(markers[0].x(), 100 + every, 0.01);
-    EXPECT_NEAR(markers[0].y(), 250, 0.01);
-    EXPECT_NEAR(markers[3].x(), 500, 0.01) << "past the first corner";
-    EXPECT_NEAR(markers[3].y(), 250 + 4 * every - 400, 0.01);
-    EXPECT_SHOWN(length(), miles(1000)); // markers lie on the line
-    view()->showInfo();
-    EXPECT_EQ(legRows(), 3) << "markers are no waypoints";
-
-    ASSERT_TRUE(d().acetate.markerRemoveMenuItem->isEnabled());
-    d().acetate.markerRemoveMenuItem->trigger();
-    EXPECT_EQ(route().count(), 4);
-    EXPECT_SHOWN(length(), miles(1000));
     quit();
 }
 

@@ -9,11 +9,15 @@
 #include "scale/SwinginSlider.h"
 #include "tracing/WandrelTracingView.h"
 #include "ui_WandrelRouteInfoInspector.h"
+#include "units/UnitDataSource.h"
 
 #include "DefaultsSandbox.h"
 #include "PopUpSteps.h"
 #include "QStringPrinter.h"
 
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -23,7 +27,6 @@
 #include <vector>
 
 // Expected figures, worked out here rather than by the code under test.
-// The length along the points from index `from` to index `to`.
 inline double lengthBetween(const std::vector<QPointF>& points, size_t from, size_t to) {
     double sum = 0;
     for (size_t i = from + 1; i <= to; ++i)
@@ -46,23 +49,28 @@ inline double enclosed(const std::vector<QPointF>& points) {
     return std::abs(twice) / 2;
 }
 
-// A user's session with the whole application: started over a defaults
-// store and an application-data folder of its own, driven with real events,
-// quit as the application's delegate quits it, and started again at will.
+// A user's session with the whole application over a defaults store and an
+// application-data folder of its own, driven with real events, quit as the
+// application quits it and started again at will.
 class Session : public ::testing::Test {
 protected:
+    explicit Session(TemporaryDefaults::Start how = TemporaryDefaults::Quiet) : store(how) {}
     ~Session() override { Alerts::reset(); }
 
-    void start() {
+    // The window as the application makes it, not yet shown.
+    void open() {
         window = std::make_unique<AcetateWindow>();
+        QCoreApplication::processEvents(); // the welcome sheet waits for the loop
+    }
+    void start() {
+        open();
         window->show();
-        QCoreApplication::processEvents();
         // Presses reach the route only in the active window.
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     void quit() {
-        window->getController().applicationWillTerminate();
+        controller().applicationWillTerminate();
         window.reset();
     }
     void restart() {
@@ -76,6 +84,7 @@ protected:
     SwinginSlider* bar() { return d().acetate.scaleSlider; }
     PointDataSource& route() { return view()->getPointDataSource(); }
     WandrelRouteInfoInspector& inspector() { return view()->getInfo(); }
+    UnitDataSource& units() { return window->getUnitDataSource(); }
 
     // Positions on the acetate are in the view's coordinates, y up.
     QPoint at(QPointF p) { return QPoint(qRound(p.x()), view()->height() - qRound(p.y())); }
@@ -93,9 +102,7 @@ protected:
             QTest::mouseMove(view(), at(p));
         QTest::mouseRelease(view(), Qt::LeftButton, {}, at(*(path.end() - 1)));
     }
-
-    // Grabs an end of the scale bar where it is drawn and drops it on `to`,
-    // a place on the acetate.
+    // Grabs an end of the scale bar where it is drawn and drops it on `to`.
     void dragBarEnd(bool thatEnd, QPointF to) {
         const QPointF end = thatEnd ? bar()->getThatEnd() : bar()->getThisEnd();
         const QPoint grab(qRound(end.x()), bar()->height() - qRound(end.y()));
@@ -103,9 +110,9 @@ protected:
         QTest::mouseMove(bar(), bar()->mapFromParent(at(to)));
         QTest::mouseRelease(bar(), Qt::LeftButton, {}, bar()->mapFromParent(at(to)));
     }
-    // Where an end of the bar lies on the acetate.
-    QPointF barEnd(bool thatEnd) {
-        return bar()->frame().topLeft() + (thatEnd ? bar()->getThatEnd() : bar()->getThisEnd());
+    // Lays the bar `pixels` long, level, from where its first end lies.
+    void setBarLength(double pixels) {
+        dragBarEnd(true, bar()->thisEndOnParent() + QPointF(pixels, 0));
     }
 
     static void type(QLineEdit* field, const QString& text) {
@@ -113,6 +120,27 @@ protected:
         field->selectAll();
         QTest::keyClick(field, Qt::Key_Backspace);
         QTest::keyClicks(field, text);
+    }
+    // Asks for markers the way a user does: menu, typing, OK.
+    void placeMarkers(const QString& every, const QString& unit) {
+        d().acetate.placeMarkersMenuItem->trigger();
+        ASSERT_TRUE(d().distanceMarkerDialog->isVisible());
+        type(d().distanceMarkers.markerNumber, every);
+        choose(d().distanceMarkers.markerUnits, unit);
+        QTest::mouseClick(d().distanceMarkers.markerButtons->button(QDialogButtonBox::Ok),
+                          Qt::LeftButton);
+    }
+    int64_t markerCount() {
+        int64_t n = 0;
+        for (int64_t i = 0; i < route().count(); ++i)
+            n += route().getnthItem(i)->isDistanceMarker() ? 1 : 0;
+        return n;
+    }
+    void addUnit(const char* name, const char* shortName, float metres) {
+        auto unit = std::make_unique<WandrelUnit>(name, shortName, metres, false);
+        unit->setEditable(true);
+        units().add(std::move(unit));
+        units().updateAllButtons();
     }
 
     QString length() { return d().unitViews.answer2->text(); }
@@ -128,20 +156,21 @@ protected:
         return inspector().tableModel().rowCount();
     }
 
-    QString stored(const QString& key) {
-        return QSettings(QSettings::IniFormat, QSettings::UserScope, "Wandrel", "Wandrel")
-            .value(key)
-            .toString();
+    static void write(const QString& path, const QByteArray& bytes) {
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(out.write(bytes), bytes.size());
+    }
+    static QByteArray contents(const QString& path) {
+        QFile in(path);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
     }
 
-    void put(const QString& key, const QVariant& value) {
-        QSettings(QSettings::IniFormat, QSettings::UserScope, "Wandrel", "Wandrel")
-            .setValue(key, value);
+    static QSettings settings() {
+        return QSettings(QSettings::IniFormat, QSettings::UserScope, "Wandrel", "Wandrel");
     }
-    static QString storeFile() {
-        return QSettings(QSettings::IniFormat, QSettings::UserScope, "Wandrel", "Wandrel")
-            .fileName();
-    }
+    static QString stored(const QString& key) { return settings().value(key).toString(); }
+    static void put(const QString& key, const QVariant& value) { settings().setValue(key, value); }
 
     TemporaryDefaults store;
     TemporaryAppDataFolder appData;
@@ -149,8 +178,8 @@ protected:
 };
 
 // The figure as shown, three decimals, against one worked out apart from the
-// application: a shown figure is within half a unit of its last digit, and
-// single precision adds a little.
+// application: within half a unit of its last digit, and a little for
+// single precision.
 #define EXPECT_SHOWN(text, expected)                                                               \
     do {                                                                                           \
         const double want_ = (expected);                                                           \

@@ -1,4 +1,4 @@
-#include "AcetateFixture.h"
+#include "SessionFixture.h"
 
 #include "app/AcetateController.h"
 #include "app/PortalScreenGrabber.h"
@@ -6,7 +6,6 @@
 #include "app/SnapshotCommand.h"
 #include "app/SnapshotView.h"
 #include "app/ToolbarItems.h"
-#include "platform/Alerts.h"
 #include "platform/Toolbar.h"
 #include "platform/ToolbarItem.h"
 
@@ -33,30 +32,30 @@ private:
     QString failure;
 };
 
-class Snapshot : public AcetateTest {
+class Snapshot : public Session {
 protected:
-    Snapshot() {
-        controller.getToolbarItems().mainToolbar()->setConfiguration(
+    void SetUp() override {
+        start();
+        controller().getToolbarItems().mainToolbar()->setConfiguration(
             {QStringLiteral("snapshotItemIdentifier")});
         command().setTickInterval(0);
         map.fill(Qt::darkGreen);
         Alerts::scriptAnswers({});
     }
-    ~Snapshot() override { Alerts::reset(); }
 
-    SnapshotCommand& command() { return controller.getAcetate().getSnapshotCommand(); }
+    SnapshotCommand& command() { return controller().getAcetate().getSnapshotCommand(); }
     StubGrabber& useGrabber(const QImage& picture, const QString& failure = {}) {
-        auto stub = std::make_unique<StubGrabber>(picture, window, failure);
+        auto stub = std::make_unique<StubGrabber>(picture, *window, failure);
         StubGrabber& kept = *stub;
         command().setGrabber(std::move(stub));
         return kept;
     }
-    ToolbarItem* item() { return controller.getAcetate().getSnapshotButton(); }
+    ToolbarItem* item() { return controller().getAcetate().getSnapshotButton(); }
     QWidget* itemButton() {
-        return controller.getToolbarItems().mainToolbar()->widgetForAction(item());
+        return controller().getToolbarItems().mainToolbar()->widgetForAction(item());
     }
-    QAction* menuItem() { return designs.acetate.snapshotMenuItem; }
-    SnapshotView* picture() { return designs.acetate.snapshotView; }
+    QAction* menuItem() { return d().acetate.snapshotMenuItem; }
+    SnapshotView* picture() { return d().acetate.snapshotView; }
 
     QImage map{320, 200, QImage::Format_RGB32};
 };
@@ -65,7 +64,7 @@ TEST_F(Snapshot, CameraFaceHidesTheAcetateGrabsUnderItAndShowsThePicture) {
     StubGrabber& grabber = useGrabber(map);
     ASSERT_NE(item(), nullptr);
     EXPECT_TRUE(itemButton()->isEnabled());
-    window.setWindowModified(false);
+    window->setWindowModified(false);
 
     QSignalSpy taken(&command(), &SnapshotCommand::taken);
     QTest::mouseClick(itemButton(), Qt::LeftButton);
@@ -75,42 +74,39 @@ TEST_F(Snapshot, CameraFaceHidesTheAcetateGrabsUnderItAndShowsThePicture) {
     EXPECT_FALSE(grabber.windowShownAtGrab);
     EXPECT_EQ(grabber.areas.first(),
               QRect(picture()->mapToGlobal(QPoint(0, 0)), picture()->size()));
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(picture()->image(), map);
     EXPECT_EQ(item()->text(), "Clear Acetate");
     EXPECT_EQ(menuItem()->text(), "Clear Acetate");
-    EXPECT_TRUE(window.isWindowModified());
+    EXPECT_TRUE(window->isWindowModified());
     EXPECT_TRUE(Alerts::answered().isEmpty());
 
     // The menu item clears it as the toolbar item would.
-    window.setWindowModified(false);
+    window->setWindowModified(false);
     menuItem()->trigger();
     EXPECT_FALSE(picture()->hasImage());
     EXPECT_EQ(item()->text(), "Snapshot");
     EXPECT_EQ(menuItem()->text(), "Take Snapshot");
-    EXPECT_TRUE(window.isWindowModified());
+    EXPECT_TRUE(window->isWindowModified());
 }
 
-TEST_F(Snapshot, AFailedGrabSaysWhyAndBringsTheAcetateBackEmpty) {
+TEST_F(Snapshot, WithoutAPictureOfTheScreenItSaysWhyAndTheAcetateComesBackEmpty) {
+    command().setGrabber(nullptr);
+    menuItem()->trigger();
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(Alerts::answered().size(), 1);
+    EXPECT_EQ(Alerts::answered()[0].message, ScreenGrabber::unavailableMessage());
+
     useGrabber(QImage(), QStringLiteral("The X server gave no picture of the screen."));
     QSignalSpy failed(&command(), &SnapshotCommand::failed);
     menuItem()->trigger();
     ASSERT_TRUE(failed.count() == 1 || failed.wait(5000));
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(picture()->hasImage());
     EXPECT_EQ(item()->text(), "Snapshot");
-    ASSERT_EQ(Alerts::answered().size(), 1);
-    EXPECT_EQ(Alerts::answered().first().message, "The X server gave no picture of the screen.");
+    ASSERT_EQ(Alerts::answered().size(), 2);
+    EXPECT_EQ(Alerts::answered()[1].message, "The X server gave no picture of the screen.");
     EXPECT_FALSE(command().isBusy());
-}
-
-TEST_F(Snapshot, WithoutAWayToReadTheScreenTheAcetateStaysAndSaysSo) {
-    command().setGrabber(nullptr);
-    menuItem()->trigger();
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(command().isBusy());
-    ASSERT_EQ(Alerts::answered().size(), 1);
-    EXPECT_EQ(Alerts::answered().first().message, ScreenGrabber::unavailableMessage());
 }
 
 TEST_F(Snapshot, ASecondRequestWhileHiddenIsIgnored) {
@@ -118,7 +114,7 @@ TEST_F(Snapshot, ASecondRequestWhileHiddenIsIgnored) {
     QSignalSpy taken(&command(), &SnapshotCommand::taken);
     command().start();
     command().start();
-    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window->isVisible());
     ASSERT_TRUE(taken.wait(5000));
     EXPECT_EQ(grabber.areas.size(), 1);
     EXPECT_EQ(taken.count(), 1);
@@ -126,7 +122,7 @@ TEST_F(Snapshot, ASecondRequestWhileHiddenIsIgnored) {
     // A grabber swapped while hidden leaves no acetate hidden for ever.
     command().start();
     useGrabber(map);
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(command().isBusy());
 }
 

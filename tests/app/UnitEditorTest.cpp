@@ -1,26 +1,10 @@
-#include "app/AcetateWindow.h"
-#include "app/FatController.h"
-#include "app/WindowDesigns.h"
-#include "platform/Alerts.h"
-#include "platform/AppDataSandbox.h"
-#include "units/UnitDataSource.h"
+#include "SessionFixture.h"
 
-#include "QStringPrinter.h"
+#include "platform/PropertyList.h"
 
-#include <QAccessible>
-#include <QRegularExpression>
-#include <QTest>
-#include <gtest/gtest.h>
-
-#include <memory>
+#include <QTableView>
 
 namespace {
-
-QStringList logged;
-
-void capture(QtMsgType, const QMessageLogContext&, const QString& line) {
-    logged << line;
-}
 
 QStringList titles(const QComboBox* box) {
     QStringList out;
@@ -29,36 +13,33 @@ QStringList titles(const QComboBox* box) {
     return out;
 }
 
-// The units tab of a real acetate, with a store of its own and alerts
-// answered by script.
-class UnitEditorTest : public ::testing::Test {
+// The units tab of the preferences, alerts answered by script.
+class UnitEditor : public Session {
 protected:
-    UnitEditorTest() {
-        Alerts::scriptAnswers({});
+    void SetUp() override {
         start();
+        Alerts::scriptAnswers({});
+        openUnitsTab();
     }
-    ~UnitEditorTest() override {
-        qInstallMessageHandler(nullptr);
-        Alerts::reset();
-    }
-
-    void start() {
-        window = std::make_unique<AcetateWindow>();
-        window->getController().showPreferences();
+    void openUnitsTab() {
+        d().acetate.actionPreferences->trigger();
+        ASSERT_TRUE(d().preferencesWindow->isVisible());
         prefs().wandrelPrefsTabView->setCurrentWidget(prefs().unitsTab);
     }
-
-    WindowDesigns& designs() { return window->getDesigns(); }
-    Ui::PreferencesWindow& prefs() { return designs().preferences; }
-    Ui::UnitEditSheet& sheet() { return designs().unitEdit; }
-    UnitDataSource& units() { return window->getUnitDataSource(); }
-    bool sheetIsOpen() { return designs().unitEditSheet->isVisible(); }
-
-    static void type(QLineEdit* field, const QString& text) {
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, text);
+    // The user leaves the preferences window for the acetate. A tool window
+    // counts as active with its parent, so the focus is asked.
+    void backToTheAcetate() {
+        const auto focusOn = [](QWidget* widget) {
+            widget->activateWindow();
+            return QTest::qWaitFor(
+                [widget] { return QGuiApplication::focusWindow() == widget->windowHandle(); });
+        };
+        ASSERT_TRUE(focusOn(d().preferencesWindow));
+        ASSERT_TRUE(focusOn(window.get()));
     }
+    Ui::PreferencesWindow& prefs() { return d().preferences; }
+    Ui::UnitEditSheet& sheet() { return d().unitEdit; }
+    bool sheetIsOpen() { return d().unitEditSheet->isVisible(); }
 
     // Fills the open sheet and presses OK.
     void answerSheet(const QString& name, const QString& shortName, const QString& factor,
@@ -70,47 +51,34 @@ protected:
             QTest::mouseClick(sheet().isAreaButton, Qt::LeftButton);
         QTest::mouseClick(sheet().okButton, Qt::LeftButton);
     }
-
-    void addUnit(const QString& name, const QString& shortName, const QString& factor,
-                 bool area = false) {
+    void createUnit(const QString& name, const QString& shortName, const QString& factor,
+                    bool area = false) {
         QTest::mouseClick(prefs().createUnitButton, Qt::LeftButton);
         answerSheet(name, shortName, factor, area);
         ASSERT_FALSE(sheetIsOpen()) << lastMessage().toStdString();
     }
-
-    QPoint rowCentre(int row) {
+    void clickRow(int row, bool twice = false) {
         QTableView* table = prefs().unitTableView;
-        table->scrollTo(table->model()->index(row, 0));
-        return table->visualRect(table->model()->index(row, 0)).center();
-    }
-    void clickRow(int row) {
-        QTest::mouseClick(prefs().unitTableView->viewport(), Qt::LeftButton, {}, rowCentre(row));
-    }
-    void doubleClickRow(int row) {
-        QTest::mouseDClick(prefs().unitTableView->viewport(), Qt::LeftButton, {}, rowCentre(row));
+        const QModelIndex index = table->model()->index(row, 0);
+        table->scrollTo(index);
+        const QPoint centre = table->visualRect(index).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, centre);
+        if (twice)
+            QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, centre);
     }
     bool canChangeSelection() {
         EXPECT_EQ(prefs().editUnitButton->isEnabled(), prefs().deleteUnitButton->isEnabled());
         return prefs().editUnitButton->isEnabled();
     }
-
     static QString lastMessage() {
         const auto answered = Alerts::answered();
         return answered.isEmpty() ? QString() : answered.last().message;
     }
-
-    TemporaryAppDataFolder folder;
-    std::unique_ptr<AcetateWindow> window;
 };
 
-TEST_F(UnitEditorTest, SheetRefusesFieldsInReadingOrder) {
+TEST_F(UnitEditor, SheetRefusesFieldsInReadingOrder) {
     QTest::mouseClick(prefs().createUnitButton, Qt::LeftButton);
     ASSERT_TRUE(sheetIsOpen());
-    EXPECT_EQ(designs().unitEditSheet->windowTitle(), "Unit");
-    EXPECT_EQ(sheet().conversionFactorField->text(), "1");
-    EXPECT_EQ(sheet().okButton->text(), "OK");
-    EXPECT_EQ(sheet().cancelButton->text(), "Cancel");
-
     const QString aboveZero = "Please provide a conversion factor greater than zero for this unit.";
     const struct {
         const char *name, *shortName, *factor;
@@ -140,140 +108,101 @@ TEST_F(UnitEditorTest, SheetRefusesFieldsInReadingOrder) {
     EXPECT_EQ(Alerts::answered().size(), std::size(refused));
 }
 
-TEST_F(UnitEditorTest, ANewUnitReachesTheTableAndThePopUpsOfItsKind) {
-    logged.clear();
-    qInstallMessageHandler(capture);
-    addUnit("chains", "ch", "20.1168");
-    EXPECT_TRUE(logged.contains("added unit, now have 10"));
-    const WandrelUnit* chains = units().getUnitWithShortName("ch");
-    ASSERT_NE(chains, nullptr);
-    EXPECT_EQ(chains->getConversionFactor(), 20.1168f);
-    EXPECT_FALSE(chains->isArea());
-    EXPECT_EQ(prefs().unitTableView->model()->rowCount(), 10);
-    EXPECT_EQ(prefs().unitTableView->currentIndex().row(), 9);
-    EXPECT_TRUE(canChangeSelection());
-    for (QComboBox* box : {designs().unitViews.scaleUnits2, designs().unitViews.answerUnits2,
-                           designs().unitViews.areaUnits, prefs().scaleUnits, prefs().answerUnits})
-        EXPECT_EQ(titles(box).last(), "ch") << box->objectName().toStdString();
-
-    addUnit("square chains", "sq ch", "20.1168", true);
+TEST_F(UnitEditor, ANewUnitReachesTheTableAndOnlyThePopUpsOfItsKind) {
+    createUnit("chains", "ch", "20.1168");
+    createUnit("square chains", "sq ch", "20.1168", true);
+    EXPECT_EQ(prefs().unitTableView->model()->rowCount(), 11);
+    EXPECT_EQ(prefs().unitTableView->currentIndex().row(), 10);
     EXPECT_TRUE(units().getUnitWithShortName("sq ch")->isArea());
-    EXPECT_EQ(titles(designs().unitViews.areaUnits).last(), "sq ch");
-    for (QComboBox* box : {designs().unitViews.scaleUnits2, designs().unitViews.answerUnits2,
+    EXPECT_EQ(titles(d().unitViews.areaUnits).mid(9), QStringList({"ch", "sq ch"}));
+    for (QComboBox* box : {d().unitViews.scaleUnits2, d().unitViews.answerUnits2,
                            prefs().scaleUnits, prefs().answerUnits})
         EXPECT_EQ(titles(box).last(), "ch") << box->objectName().toStdString();
 }
 
-TEST_F(UnitEditorTest, OnlyCustomUnitsOpenForEditing) {
-    addUnit("square chains", "sq ch", "20.1168", true);
-    clickRow(1);
-    EXPECT_FALSE(canChangeSelection());
-    doubleClickRow(1);
+TEST_F(UnitEditor, OnlyCustomUnitsAreEditedAndOnlyOtherUnitsNamesClash) {
+    createUnit("chains", "ch", "20.1168");
+    createUnit("leagues", "lea", "4828.032", true);
+    clickRow(1, true);
+    EXPECT_FALSE(canChangeSelection()) << "a built-in unit";
     EXPECT_FALSE(sheetIsOpen());
-
-    clickRow(9);
-    EXPECT_TRUE(canChangeSelection());
     sheet().isAreaButton->setChecked(false);
-    doubleClickRow(9);
+    clickRow(10, true);
     ASSERT_TRUE(sheetIsOpen());
-    EXPECT_EQ(sheet().nameField->text(), "square chains");
-    EXPECT_EQ(sheet().shortNameField->text(), "sq ch");
-    EXPECT_EQ(sheet().conversionFactorField->text(), "20.1168");
+    EXPECT_EQ(sheet().nameField->text(), "leagues");
+    EXPECT_EQ(sheet().conversionFactorField->text(), "4828.032");
     EXPECT_TRUE(sheet().isAreaButton->isChecked());
-}
+    QTest::mouseClick(sheet().okButton, Qt::LeftButton); // untouched: every digit kept
+    EXPECT_EQ(units().getnthItem(10)->getConversionFactor(), 4828.032f);
 
-TEST_F(UnitEditorTest, EditingRefusesOnlyOtherUnitsNamesAndCancelChangesNothing) {
-    addUnit("chains", "ch", "20.1168");
-    addUnit("leagues", "lea", "4828.032");
-    designs().unitViews.scaleUnits2->setCurrentIndex(
-        designs().unitViews.scaleUnits2->findText("ch"));
-
+    choose(d().unitViews.scaleUnits2, "ch");
     clickRow(9);
     QTest::mouseClick(prefs().editUnitButton, Qt::LeftButton);
     for (const char* taken : {"lea", "km"}) {
         answerSheet("chains", taken, "20.1168");
-        EXPECT_EQ(lastMessage(), QString("Please provide a different abbreviation - '%1' is "
-                                         "already being used")
-                                     .arg(taken));
+        EXPECT_EQ(lastMessage(),
+                  QString("Please provide a different abbreviation - '%1' is already being used")
+                      .arg(taken));
     }
     answerSheet("leagues", "ch", "20.1168");
     EXPECT_EQ(lastMessage(), "Please provide a different name - 'leagues' is already being used");
     QTest::mouseClick(sheet().cancelButton, Qt::LeftButton);
-    EXPECT_FALSE(sheetIsOpen());
     const WandrelUnit* chains = units().getnthItem(9);
-    EXPECT_EQ(chains->getName(), "chains");
-    EXPECT_EQ(chains->getShortName(), "ch");
-    EXPECT_EQ(chains->getConversionFactor(), 20.1168f);
+    EXPECT_EQ(chains->getShortName(), "ch") << "cancelled";
 
-    // Keeping its own names is no clash; a new short name reaches the pop-ups.
     QTest::mouseClick(prefs().editUnitButton, Qt::LeftButton);
     answerSheet("chains", "gch", "20.1168");
     EXPECT_FALSE(sheetIsOpen()) << lastMessage().toStdString();
     EXPECT_EQ(chains->getShortName(), "gch");
-    EXPECT_EQ(designs().unitViews.scaleUnits2->currentText(), "mile(s)");
-    EXPECT_TRUE(titles(designs().unitViews.scaleUnits2).contains("gch"));
-
-    // OK on an untouched sheet keeps every digit of the factor.
-    clickRow(10);
-    QTest::mouseClick(prefs().editUnitButton, Qt::LeftButton);
-    QTest::mouseClick(sheet().okButton, Qt::LeftButton);
-    EXPECT_EQ(units().getnthItem(10)->getConversionFactor(), 4828.032f);
+    EXPECT_TRUE(titles(d().unitViews.scaleUnits2).contains("gch"));
+    EXPECT_EQ(d().unitViews.scaleUnits2->currentText(), "mile(s)");
 }
 
-TEST_F(UnitEditorTest, DeletingAsksFirstAndRefillsThePopUpsWhateverTheAnswer) {
-    addUnit("chains", "ch", "20.1168");
-    QComboBox* scale = designs().unitViews.scaleUnits2;
-    scale->setCurrentIndex(scale->findText("ch"));
-    clickRow(9);
+// A 200-pixel bar for 1 km under a straight route of 400 pixels.
+TEST_F(UnitEditor, ACustomUnitIsUsedEditedKeptAndDeletedOnlyWhenConfirmed) {
+    setBarLength(200);
+    choose(d().unitViews.scaleUnits2, "km");
+    click({100, 300});
+    doubleClick({500, 300});
+    createUnit("chains", "ch", "20.1168");
+    choose(d().unitViews.answerUnits2, "ch");
+    EXPECT_SHOWN(length(), 2000 / 20.1168);
 
-    Alerts::reset();
+    clickRow(9);
+    QTest::mouseClick(prefs().editUnitButton, Qt::LeftButton);
+    answerSheet("chains", "ch", "22");
+    EXPECT_EQ(d().unitViews.answerUnits2->currentText(), "ch");
+    backToTheAcetate(); // the figures follow at the next showing
+    EXPECT_SHOWN(length(), 2000 / 22.0);
+
+    restart();
+    const auto kept = PropertyList::read(appData.file("customUnits.plist"));
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(kept->value("customUnits").toList().size(), 1);
+    EXPECT_EQ(d().unitViews.answerUnits2->currentText(), "ch") << "kept and chosen again";
+    click({100, 300});
+    doubleClick({500, 300});
+    EXPECT_SHOWN(length(), 2000 / 22.0);
+
+    openUnitsTab();
+    clickRow(9);
     Alerts::scriptAnswers({Alerts::Answer::Alternate, Alerts::Answer::Default});
-    logged.clear();
-    qInstallMessageHandler(capture);
     QTest::mouseClick(prefs().deleteUnitButton, Qt::LeftButton);
     ASSERT_EQ(Alerts::answered().size(), 1);
-    EXPECT_EQ(Alerts::answered().first().title, "Delete Unit");
+    EXPECT_EQ(Alerts::answered()[0].title, "Delete Unit");
     EXPECT_EQ(lastMessage(), "Are you sure you want to delete the unit 'chains'?");
-    EXPECT_EQ(units().count(), 10);
-    EXPECT_EQ(logged.filter(QRegularExpression("^updating \\d+ buttons$")).size(), 1);
-    EXPECT_EQ(scale->currentText(), "ch");
-
+    EXPECT_EQ(d().unitViews.answerUnits2->currentText(), "ch") << "cancelled";
     QTest::mouseClick(prefs().deleteUnitButton, Qt::LeftButton);
     EXPECT_EQ(units().getUnitWithShortName("ch"), nullptr);
     EXPECT_EQ(prefs().unitTableView->model()->rowCount(), 9);
-    EXPECT_EQ(scale->currentText(), "mile(s)");
     EXPECT_FALSE(canChangeSelection());
-}
+    EXPECT_EQ(d().unitViews.answerUnits2->currentText(), "mile(s)");
+    backToTheAcetate();
+    EXPECT_SHOWN(length(), 2000 / 1609.344);
 
-TEST_F(UnitEditorTest, UnitsKeptAtQuitComeBackAtTheNextStart) {
-    addUnit("chains", "ch", "20.1168");
-    addUnit("square chains", "sq ch", "20.1168", true);
-    window->getController().applicationWillTerminate();
-    window.reset();
-    start();
-    EXPECT_EQ(prefs().unitTableView->model()->rowCount(), 11);
-    EXPECT_EQ(titles(designs().unitViews.areaUnits).mid(9), QStringList({"ch", "sq ch"}));
-    EXPECT_TRUE(units().getnthItem(10)->isEditable());
-}
-
-TEST_F(UnitEditorTest, EveryControlIsNamedForScreenReaders) {
-    const std::pair<QWidget*, QString> named[] = {
-        {prefs().unitTableView, "Units"},
-        {prefs().createUnitButton, "New Unit"},
-        {prefs().editUnitButton, "Edit"},
-        {prefs().deleteUnitButton, "Delete Unit"},
-        {sheet().nameField, "Name"},
-        {sheet().shortNameField, "Short name"},
-        {sheet().conversionFactorField, "Metres per unit"},
-        {sheet().isAreaButton, "Unit of area (factor is the side of its square)"},
-        {sheet().okButton, "OK"},
-        {sheet().cancelButton, "Cancel"},
-    };
-    for (const auto& [widget, name] : named) {
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-        ASSERT_NE(accessible, nullptr) << widget->objectName().toStdString();
-        EXPECT_EQ(accessible->text(QAccessible::Name), name) << widget->objectName().toStdString();
-    }
+    restart();
+    EXPECT_EQ(units().getUnitWithShortName("ch"), nullptr);
+    EXPECT_EQ(stored("WandrelAnswerUnits"), "mile(s)");
 }
 
 } // namespace
