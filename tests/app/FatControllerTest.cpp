@@ -39,6 +39,12 @@ TEST_F(Figures, EveryUnitChoiceConvertsThroughMetresAndReachesEveryField) {
         EXPECT_EQ(view()->getAreaAnswer(), c.shownArea);
         EXPECT_EQ(d().unitViews.sqLabel->isHidden(), !c.squareMark) << c.area;
     }
+    // Units gone from the registry behind the pop-ups' back convert to nothing.
+    for (const char* gone : {"mile(s)", "km", "ac"})
+        units().deleteItem(units().getUnitWithShortName(gone));
+    controller().displayAnswer();
+    EXPECT_EQ(length(), "0.000");
+    EXPECT_EQ(area(), "0.000");
 }
 
 // The designed 100-pixel bar under a route of 100 pixels.

@@ -55,6 +55,11 @@ TEST_F(RouteInspector, OpensFromAWaypointsMenuAndKeepsInStepWithTheWindow) {
     EXPECT_EQ(length(), "6.437");
     EXPECT_EQ(controls().infoAnswer->text(), "6.437");
     EXPECT_EQ(cell(1, 1), "2.414");
+
+    view()->showSlider();
+    ASSERT_TRUE(d().zoomWindow->isVisible());
+    backToTheAcetateFrom(inspector().getWindow());
+    EXPECT_FALSE(d().zoomWindow->isVisible()) << "coming back to the acetate closes it";
 }
 
 } // namespace

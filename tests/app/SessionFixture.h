@@ -78,6 +78,18 @@ protected:
         start();
     }
 
+    // The user goes from another window to the acetate. A tool window counts
+    // as active with its parent, so the focus is asked.
+    void backToTheAcetateFrom(QWidget* other) {
+        const auto focusOn = [](QWidget* widget) {
+            widget->activateWindow();
+            return QTest::qWaitFor(
+                [widget] { return QGuiApplication::focusWindow() == widget->windowHandle(); });
+        };
+        ASSERT_TRUE(focusOn(other));
+        ASSERT_TRUE(focusOn(window.get()));
+    }
+
     WindowDesigns& d() { return window->getDesigns(); }
     FatController& controller() { return window->getController(); }
     WandrelTracingView* view() { return d().acetate.wandrelMainView; }

@@ -23,7 +23,8 @@ TEST_F(Startup, FirstStartKeepsTheDesignAndWelcomes) {
     EXPECT_FALSE(d().information.wandrelShowAtStartupButton->isChecked());
     EXPECT_TRUE(d().preferences.includeJournalForWeb->isChecked());
     EXPECT_TRUE(d().preferences.webImageSize0->isChecked());
-    EXPECT_EQ(d().preferences.mainWindowColour->color(), window->tint()) << "not opaque white";
+    EXPECT_EQ(d().preferences.mainWindowColour->color(), window->tint());
+    EXPECT_LT(window->tint().alphaF(), 0.5) << "the designed tint, not an opaque white";
     EXPECT_EQ(bar()->getThisEnd(), QPointF(15, 15)) << "the designed bar";
     EXPECT_FLOAT_EQ(bar()->floatValue(), 100.0f);
     EXPECT_EQ(length(), "0.000");
@@ -73,7 +74,7 @@ protected:
 };
 
 TEST_F(Preferring, EveryChoiceComesBackAfterARestartButTheLineStyleDoesNot) {
-    const QColor tint = QColor::fromRgbF(0.2f, 0.4f, 0.6f, 0.02f); // fainter than allowed
+    const QColor tint = QColor::fromRgbF(0.2f, 0.4f, 0.6f, 0.01f); // fainter than allowed
     d().acetate.actionPreferences->trigger();
     pickColour(prefs().mainWindowColour, tint);
     EXPECT_EQ(prefs().mainWindowColour->color().rgba(), tint.rgba());

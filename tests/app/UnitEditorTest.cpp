@@ -26,17 +26,6 @@ protected:
         ASSERT_TRUE(d().preferencesWindow->isVisible());
         prefs().wandrelPrefsTabView->setCurrentWidget(prefs().unitsTab);
     }
-    // The user leaves the preferences window for the acetate. A tool window
-    // counts as active with its parent, so the focus is asked.
-    void backToTheAcetate() {
-        const auto focusOn = [](QWidget* widget) {
-            widget->activateWindow();
-            return QTest::qWaitFor(
-                [widget] { return QGuiApplication::focusWindow() == widget->windowHandle(); });
-        };
-        ASSERT_TRUE(focusOn(d().preferencesWindow));
-        ASSERT_TRUE(focusOn(window.get()));
-    }
     Ui::PreferencesWindow& prefs() { return d().preferences; }
     Ui::UnitEditSheet& sheet() { return d().unitEdit; }
     bool sheetIsOpen() { return d().unitEditSheet->isVisible(); }
@@ -172,7 +161,7 @@ TEST_F(UnitEditor, ACustomUnitIsUsedEditedKeptAndDeletedOnlyWhenConfirmed) {
     QTest::mouseClick(prefs().editUnitButton, Qt::LeftButton);
     answerSheet("chains", "ch", "22");
     EXPECT_EQ(d().unitViews.answerUnits2->currentText(), "ch");
-    backToTheAcetate(); // the figures follow at the next showing
+    backToTheAcetateFrom(d().preferencesWindow); // the figures follow
     EXPECT_SHOWN(length(), 2000 / 22.0);
 
     restart();
@@ -197,7 +186,7 @@ TEST_F(UnitEditor, ACustomUnitIsUsedEditedKeptAndDeletedOnlyWhenConfirmed) {
     EXPECT_EQ(prefs().unitTableView->model()->rowCount(), 9);
     EXPECT_FALSE(canChangeSelection());
     EXPECT_EQ(d().unitViews.answerUnits2->currentText(), "mile(s)");
-    backToTheAcetate();
+    backToTheAcetateFrom(d().preferencesWindow);
     EXPECT_SHOWN(length(), 2000 / 1609.344);
 
     restart();
