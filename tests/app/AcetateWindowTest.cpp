@@ -48,24 +48,4 @@ TEST_F(Acetate, APictureLiesUnderTheRouteAndOnlyAPictureFileShowsOne) {
     EXPECT_FALSE(window->isWindowModified());
 }
 
-TEST_F(Acetate, ClosingLetsTheRouteGoHidesTheWindowAndQuits) {
-    int quits = 0;
-    controller().getAcetate().setQuit([&quits] { ++quits; });
-    click({100, 100});
-    click({200, 100});
-    Alerts::scriptAnswers({Alerts::Answer::Other}); // Don't Save
-    d().acetate.actionCloseAcetate->trigger();
-    EXPECT_EQ(Alerts::answered().size(), 1);
-    EXPECT_EQ(route().count(), 0);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(window->isWindowModified());
-#ifdef Q_OS_MACOS
-    EXPECT_EQ(quits, 0);
-#else
-    EXPECT_EQ(quits, 1);
-#endif
-    controller().makeWindowTransparent(); // tinting brings the acetate back
-    EXPECT_TRUE(window->isVisible());
-}
-
 } // namespace

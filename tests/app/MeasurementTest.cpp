@@ -188,13 +188,20 @@ TEST_F(Measurement, UnsavedChangesAreSavedLetGoOrKeptAsTheUserAnswers) {
     EXPECT_EQ(d().unitViews.numberOfUnits2->text(), "3");
     EXPECT_EQ(openStartedIn, appData.path());
 
-    bar()->placeEnds({40, 40}, {90, 40});
-    QTest::mousePress(bar(), Qt::LeftButton, {}, QPoint(20, bar()->height() - 20));
-    QTest::mouseMove(bar(), QPoint(30, bar()->height() - 20));
-    QTest::mouseRelease(bar(), Qt::LeftButton, {}, QPoint(30, bar()->height() - 20));
+    dragBarEnd(false, bar()->thisEndOnParent() + QPointF(10, 0));
     EXPECT_TRUE(doc().isEdited()) << "a moved scale-bar end is an edit";
+    int quits = 0;
+    controller().getAcetate().setQuit([&quits] { ++quits; });
     Alerts::scriptAnswers({Answer::Other});
-    EXPECT_TRUE(window->close());
+    d().acetate.actionCloseAcetate->trigger();
+    EXPECT_EQ(route().count(), 0);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(doc().isEdited());
+#ifndef Q_OS_MACOS
+    EXPECT_EQ(quits, 1);
+#endif
+    controller().makeWindowTransparent(); // tinting brings the acetate back
+    EXPECT_TRUE(window->isVisible());
     quit();
 }
 

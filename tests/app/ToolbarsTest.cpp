@@ -3,23 +3,15 @@
 #include "app/AcetateController.h"
 #include "app/ToolbarItems.h"
 #include "platform/Defaults.h"
-#include "platform/Resources.h"
 #include "platform/Toolbar.h"
 #include "platform/ToolbarItem.h"
 #include "platform/ToolbarPalette.h"
 
 #include <QAccessible>
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <QToolButton>
 
 namespace {
-
-QStringList logged;
-
-void capture(QtMsgType, const QMessageLogContext&, const QString& line) {
-    logged << line;
-}
 
 const QString space = Toolbar::spaceItemIdentifier;
 const QString flexible = Toolbar::flexibleSpaceItemIdentifier;
@@ -31,8 +23,6 @@ QString spokenName(QWidget* widget) {
 
 class Toolbars : public Session {
 protected:
-    ~Toolbars() override { Resources::setRoot(savedRoot); }
-
     // Room for every item of the first start.
     void startWide() {
         start();
@@ -44,8 +34,6 @@ protected:
     QWidget* shown(Toolbar& bar, const char* identifier) {
         return bar.widgetForAction(bar.item(QString::fromLatin1(identifier)));
     }
-
-    const QString savedRoot = Resources::root();
 };
 
 TEST_F(Toolbars, FirstStartShowsTheUnitViewsAndTheScaleButtonInOrder) {
@@ -127,6 +115,7 @@ TEST_F(Toolbars, PreferencesToolbarStartsOnGeneralAndFollowsTheTabs) {
               QStringList({"generalItemIdentifier", "unitsItemIdentifier"}));
     EXPECT_TRUE(prefsBar().item("generalItemIdentifier")->isChecked());
     EXPECT_EQ(tabs->currentWidget(), d().preferences.generalTab);
+    EXPECT_EQ(spokenName(shown(prefsBar(), "unitsItemIdentifier")), "Units");
 
     controller().showPreferences();
     QTest::mouseClick(shown(prefsBar(), "unitsItemIdentifier"), Qt::LeftButton);
@@ -152,26 +141,6 @@ TEST_F(Toolbars, SavedConfigurationComesBackWithItemsTheToolbarNoLongerOffers) {
         EXPECT_TRUE(shown(mainBar(), acting)->isEnabled()) << acting;
     EXPECT_EQ(controller().getAcetate().getSnapshotButton(),
               mainBar().item("snapshotItemIdentifier"));
-}
-
-TEST_F(Toolbars, MissingImagesLeaveBareItemsNamedAndSayWhichImage) {
-    QTemporaryDir empty;
-    Resources::setRoot(empty.path());
-    logged.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(capture);
-    startWide();
-    qInstallMessageHandler(previous);
-    EXPECT_TRUE(logged.contains("Image ShowHideScale not found."));
-    EXPECT_TRUE(logged.contains("Image acetate not found.")); // "General"
-    EXPECT_TRUE(logged.contains("Image units not found."));
-
-    ToolbarItem* units = prefsBar().item("unitsItemIdentifier");
-    EXPECT_TRUE(units->icon().isNull());
-    EXPECT_TRUE(units->text().isEmpty());
-    EXPECT_EQ(spokenName(prefsBar().widgetForAction(units)), "Units");
-    ToolbarItem* scale = mainBar().item("scaleItemIdentifier");
-    EXPECT_TRUE(scale->icon().isNull());
-    EXPECT_EQ(scale->text(), "Hide Scale") << "the scale bar still names its bare button";
 }
 
 } // namespace
