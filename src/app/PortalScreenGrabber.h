@@ -22,8 +22,8 @@ public:
     static bool isAvailable();
     void grab(const QRect& area, QScreen* screen, Done done) override;
 
-    // The object the portal will answer on for `token`, as its
-    // specification derives it from our unique bus name.
+    // The object the portal will answer on for `token`: the portal derives
+    // it from our unique bus name.
     static QString requestPath(const QString& uniqueName, const QString& token);
     // `area` (logical, global) in the pixels of a picture of `desktop`
     // that is `pictureSize` large; empty when they do not meet.

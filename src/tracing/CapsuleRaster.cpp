@@ -88,29 +88,32 @@ void CapsuleRaster::addSegment(QPointF a, QPointF b, float halfWidth) {
                           reach * reach};
     const double top = std::min(a.y(), b.y()) - reach;
     const double bottom = std::max(a.y(), b.y()) + reach;
-    if (h == 0 || bottom < 0 || top > h)
+    if (h == 0 || w == 0 || bottom < 0 || top > h)
         return;
-    const int y0 = clampedIndex(std::floor(top), 0, h - 1);
     const int y1 = clampedIndex(std::ceil(bottom), 0, h - 1);
+    for (int y = clampedIndex(std::floor(top), 0, h - 1); y <= y1; ++y)
+        addRowOf(y, a, b, reach, capsule);
+}
+
+// The segment's points within reach of the row bound the pixels within
+// reach of the segment.
+void CapsuleRaster::addRowOf(int y, QPointF a, QPointF b, double reach, const Capsule& capsule) {
     const double left = std::min(a.x(), b.x());
     const double right = std::max(a.x(), b.x());
-    for (int y = y0; y <= y1; ++y) {
-        // The segment's points within reach of this row bound the pixels
-        // within reach of the segment.
-        double xLow = left;
-        double xHigh = right;
-        if (std::abs(d.y()) > 1e-9) {
-            const double centre = y + 0.5;
-            const double xa = a.x() + d.x() * (centre - reach - a.y()) / d.y();
-            const double xb = a.x() + d.x() * (centre + reach - a.y()) / d.y();
-            xLow = std::clamp(std::min(xa, xb), left, right);
-            xHigh = std::clamp(std::max(xa, xb), left, right);
-        }
-        if (w == 0 || xHigh + reach < 0 || xLow - reach > w)
-            continue;
-        addRow(y, clampedIndex(std::floor(xLow - reach), 0, w - 1),
-               clampedIndex(std::ceil(xHigh + reach), 0, w - 1), capsule);
+    const QPointF d = b - a;
+    double xLow = left;
+    double xHigh = right;
+    if (std::abs(d.y()) > 1e-9) {
+        const double centre = y + 0.5;
+        const double xa = a.x() + d.x() * (centre - reach - a.y()) / d.y();
+        const double xb = a.x() + d.x() * (centre + reach - a.y()) / d.y();
+        xLow = std::clamp(std::min(xa, xb), left, right);
+        xHigh = std::clamp(std::max(xa, xb), left, right);
     }
+    if (xHigh + reach < 0 || xLow - reach > w)
+        return;
+    addRow(y, clampedIndex(std::floor(xLow - reach), 0, w - 1),
+           clampedIndex(std::ceil(xHigh + reach), 0, w - 1), capsule);
 }
 
 void CapsuleRaster::addRow(int y, int x0, int x1, const Capsule& c) {

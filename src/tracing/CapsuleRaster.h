@@ -32,6 +32,7 @@ public:
 
 private:
     struct Capsule;
+    void addRowOf(int y, QPointF a, QPointF b, double reach, const Capsule& capsule);
     void addRow(int y, int x0, int x1, const Capsule& capsule);
 
     int w;
