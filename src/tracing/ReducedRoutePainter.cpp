@@ -25,10 +25,6 @@ constexpr int glyphCellsPerPixel = 2;
 // length; pieces of this many segments stay in the linear range.
 constexpr qsizetype pieceSegments = 256;
 
-bool isTracingToPointer(const RouteScene& scene) {
-    return scene.within && !scene.finished && scene.route && scene.route->count() >= 1;
-}
-
 // Qt draws pens this thin with its cosmetic stroker, which blends each
 // segment on its own; one stroke or many pieces look the same.
 bool blendsPerSegment(const QPainter& painter, const QPen& pen) {
@@ -93,7 +89,7 @@ void ReducedRoutePainter::thin() {
         addRun(leftOut + 1, count);
     }
     const bool toPointer =
-        parts.pointerLine && isTracingToPointer(scene) && !core.empty() && leftOut != count - 1;
+        parts.pointerLine && scene.tracingToPointer() && !core.empty() && leftOut != count - 1;
     if (toPointer) {
         core.back().append(QPointF(scene.mouseX, scene.mouseY));
         band.back().append(QPointF(scene.mouseX + 1.0f, scene.mouseY + 1.0f));

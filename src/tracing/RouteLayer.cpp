@@ -8,10 +8,6 @@
 
 namespace {
 
-bool isTracingToPointer(const RouteScene& scene) {
-    return scene.within && !scene.finished && scene.route && scene.route->count() >= 1;
-}
-
 // View coordinates have their origin bottom-left, y up.
 void flipToView(QPainter& painter, const RouteScene& scene) {
     painter.setRenderHint(QPainter::Antialiasing);
@@ -59,7 +55,7 @@ RouteLayer::Key RouteLayer::keyFor(const RouteScene& scene, qreal pixelRatio) {
     k.count = scene.route ? scene.route->count() : 0;
     k.changes = MyPoint::changeCount();
     k.finished = scene.finished;
-    k.shadingLive = scene.shadeArea && isTracingToPointer(scene);
+    k.shadingLive = scene.shadeArea && scene.tracingToPointer();
     k.modifyMode = scene.modifyMode;
     k.shadeArea = scene.shadeArea;
     k.currentPoint = scene.currentPoint;
@@ -205,7 +201,7 @@ void RouteLayer::paintPointerShading(QPainter& painter, const RouteScene& scene)
 }
 
 void RouteLayer::paintLive(QPainter& painter, const RouteScene& scene) const {
-    if (isTracingToPointer(scene)) {
+    if (scene.tracingToPointer()) {
         const MyPoint* last = scene.route->getnthItem(key.count - 1);
         const QPointF mouse(scene.mouseX, scene.mouseY);
         const QPointF shiftedMouse(scene.mouseX + 1.0f, scene.mouseY + 1.0f);
@@ -226,7 +222,7 @@ void RouteLayer::paintLive(QPainter& painter, const RouteScene& scene) const {
 }
 
 QRect RouteLayer::pointerDamage(const RouteScene& scene, QPointF before) {
-    if (!isTracingToPointer(scene))
+    if (!scene.tracingToPointer())
         return {};
     const MyPoint* last = scene.route->getnthItem(scene.route->count() - 1);
     QPolygonF touched{QPointF(last->getX(), last->getY()), before,

@@ -35,10 +35,6 @@ QPainterPath openOutline(QPointF a, QPointF b, QPointF c) {
     return path;
 }
 
-bool isTracingToPointer(const RouteScene& scene) {
-    return scene.within && !scene.finished && scene.route && scene.route->count() >= 1;
-}
-
 } // namespace
 
 void RoutePainter::paint(QPainter& painter, const RouteScene& scene) {
@@ -64,7 +60,7 @@ void RoutePainter::drawRoute(QPainter& painter, const RouteScene& scene) {
             outer.lineTo(shifted(*point));
         }
     }
-    if (isTracingToPointer(scene) && inner.elementCount() > 0) {
+    if (scene.tracingToPointer() && inner.elementCount() > 0) {
         inner.lineTo(scene.mouseX, scene.mouseY);
         outer.lineTo(scene.mouseX + 1.0f, scene.mouseY + 1.0f);
     }

@@ -20,6 +20,9 @@ struct RouteScene {
     bool shadeArea = false;
     QSizeF viewSize;
     LineStyle style;
+
+    // A line runs from the newest point to the pointer.
+    bool tracingToPointer() const { return within && !finished && route && route->count() >= 1; }
 };
 
 // Draws the route, its glyphs and the acetate's frame at full detail: every
