@@ -10,6 +10,11 @@ namespace {
 // Glyphs reach 3.5 units from their centre, 4.5 with the waypoint's pen.
 constexpr qreal glyphReach = 5.5;
 
+// In the order of GlyphSprites::Kind.
+using GlyphDrawing = void (*)(QPainter&, float, float, bool);
+constexpr GlyphDrawing drawings[] = {&RoutePainter::drawStartPoint, &RoutePainter::drawWayPoint,
+                                     &RoutePainter::drawMidPoint, &RoutePainter::drawEndPoint};
+
 } // namespace
 
 GlyphSprites::GlyphSprites(qreal pixelRatio)
@@ -54,20 +59,7 @@ const QImage& GlyphSprites::sprite(Kind kind, bool fill, int phaseX, int phaseY)
         painter.translate(half + (phaseX + 0.5) / phases, half + (phaseY + 0.5) / phases);
         // View coordinates: y up.
         painter.scale(ratio, -ratio);
-        switch (kind) {
-        case Kind::Start:
-            RoutePainter::drawStartPoint(painter, 0, 0, fill);
-            break;
-        case Kind::Way:
-            RoutePainter::drawWayPoint(painter, 0, 0, fill);
-            break;
-        case Kind::Mid:
-            RoutePainter::drawMidPoint(painter, 0, 0, fill);
-            break;
-        case Kind::End:
-            RoutePainter::drawEndPoint(painter, 0, 0, fill);
-            break;
-        }
+        drawings[size_t(kind)](painter, 0, 0, fill);
     }
     image.setDevicePixelRatio(ratio);
     return image;
