@@ -29,6 +29,13 @@ QPushButton* button(const QString& label, QWidget* parent) {
     return made;
 }
 
+QStringList identifiersIn(const QListWidget& l) {
+    QStringList identifiers;
+    for (int row = 0; row < l.count(); ++row)
+        identifiers << l.item(row)->data(Qt::UserRole).toString();
+    return identifiers;
+}
+
 QListWidget* list(const QString& label, QWidget* parent) {
     auto* made = new QListWidget(parent); // owned by the palette
     made->setAccessibleName(label);
@@ -120,17 +127,11 @@ void ToolbarPalette::fill(QListWidget* l, const QStringList& identifiers) {
 }
 
 QStringList ToolbarPalette::offered() const {
-    QStringList identifiers;
-    for (int row = 0; row < offeredList_->count(); ++row)
-        identifiers << offeredList_->item(row)->data(Qt::UserRole).toString();
-    return identifiers;
+    return identifiersIn(*offeredList_);
 }
 
 QStringList ToolbarPalette::chosen() const {
-    QStringList identifiers;
-    for (int row = 0; row < chosenList_->count(); ++row)
-        identifiers << chosenList_->item(row)->data(Qt::UserRole).toString();
-    return identifiers;
+    return identifiersIn(*chosenList_);
 }
 
 // Adds after the chosen row, or at the end; an item already on the toolbar
