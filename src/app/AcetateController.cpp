@@ -2,6 +2,7 @@
 
 #include "app/AcetateWindow.h"
 #include "app/FatController.h"
+#include "app/MeasurementFile.h"
 #include "app/ScreenGrabber.h"
 #include "app/SnapshotCommand.h"
 #include "app/SnapshotView.h"
@@ -143,7 +144,7 @@ void AcetateController::saveRouteStats(const QString& folder) const {
         wlog(QStringLiteral("route folder is nil"));
         return;
     }
-    PropertyList::write(QDir(folder).filePath(QStringLiteral("stats.plist")), routeStats());
+    PropertyList::write(QDir(folder).filePath(MeasurementFile::statsName), routeStats());
 }
 
 QVariantMap AcetateController::routeStats() const {
