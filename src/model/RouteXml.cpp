@@ -107,9 +107,9 @@ bool RouteXml::write(const std::string& folder, const PointDataSource& route,
                      const Settings& settings) {
     const fs::path path(folder);
     std::error_code error;
-    // A failure shows up below, as a failed write.
-    if (!fs::exists(path, error))
-        fs::create_directory(path, error);
+    // An existing folder is no failure; any other shows up below, as a
+    // failed write.
+    fs::create_directory(path, error);
     // Linux file systems keep no hidden-extension attribute for the folder.
     const fs::path file = path / "route.xml";
     if (replaceFile(file, text(route, settings)))
