@@ -82,6 +82,14 @@ const Entry* find(const QString& identifier) {
     return nullptr;
 }
 
+// The preferences toolbar's item that shows the tab of `tag`.
+const Entry* tabItem(int tag) {
+    for (const Entry& entry : table)
+        if (entry.does == Does::SwitchTab && entry.tag == tag)
+            return &entry;
+    return nullptr;
+}
+
 QString labelOf(const Entry& entry) {
     return entry.localised ? QCoreApplication::translate("Wandrel", entry.label)
                            : QString::fromLatin1(entry.label);
@@ -126,11 +134,9 @@ void ToolbarItems::placeToolbars() {
             wandrelPrefsTabView->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly))
         tabBar->hide();
     connect(wandrelPrefsTabView, &QTabWidget::currentChanged, this, [this](int index) {
-        static const char* const byTag[] = {"generalItemIdentifier", "exportingItemIdentifier",
-                                            "unitsItemIdentifier"};
         const int tag = wandrelPrefsTabView->widget(index)->property("identifier").toInt();
-        if (tag >= 1 && tag <= 3)
-            prefsBar->setSelectedItemIdentifier(QLatin1String(byTag[tag - 1]));
+        if (const Entry* item = tabItem(tag))
+            prefsBar->setSelectedItemIdentifier(QLatin1String(item->identifier));
     });
 }
 
