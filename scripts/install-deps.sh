@@ -69,10 +69,10 @@ fi
 # they exist: German and French.
 if [ -n "${seen[locales]+set}" ]; then
   installed="$(locale -a 2>/dev/null || true)"
-  for wanted in de_DE fr_FR; do
-    grep -qixE "$wanted\.utf-?8" <<<"$installed" && continue
-    if [ "${as_root[*]}" = missing-sudo ] || ! "${as_root[@]}" localedef -i "$wanted" -f UTF-8 "$wanted.UTF-8"; then
-      echo "note: $wanted.UTF-8 locale not generated"
+  for locale_name in de_DE fr_FR; do
+    grep -qixE "$locale_name\.utf-?8" <<<"$installed" && continue
+    if [ "${as_root[*]}" = missing-sudo ] || ! "${as_root[@]}" localedef -i "$locale_name" -f UTF-8 "$locale_name.UTF-8"; then
+      echo "note: $locale_name.UTF-8 locale not generated"
     fi
   done
 fi
