@@ -77,14 +77,6 @@ std::optional<PointD> end(const QVariantMap& d, const QString& xKey, const QStri
     return PointD{*x, *y};
 }
 
-std::optional<QVariantMap> readList(const QString& folder, const QString& name,
-                                    qint64 maximumSize = 64 * 1024 * 1024) {
-    const QString path = QDir(folder).filePath(name);
-    if (!QFileInfo(path).isFile())
-        return std::nullopt;
-    return PropertyList::read(path, maximumSize);
-}
-
 bool writeBytes(const QString& path, const std::string& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -160,9 +152,10 @@ QString MeasurementFile::write(const QString& folder, const Contents& c) {
 
 MeasurementFile::Opened MeasurementFile::read(const QString& folder) {
     Opened opened;
-    opened.fragment = readList(folder, fragmentName, RouteFragment::maximumFileSize);
-    opened.lineInfo = readList(folder, lineInfoName);
-    const auto stored = readList(folder, settingsName);
+    const QDir in(folder);
+    opened.fragment = PropertyList::read(in.filePath(fragmentName), RouteFragment::maximumFileSize);
+    opened.lineInfo = PropertyList::read(in.filePath(lineInfoName));
+    const auto stored = PropertyList::read(in.filePath(settingsName));
     if (stored) {
         opened.hasSettings = true;
         opened.settings = settings(*stored);
