@@ -4,8 +4,17 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <utility>
 
 namespace {
+
+// Where a click inserts a point: halfway along the route's middle segment.
+std::pair<float, float> middleOfMiddleSegment(RouteFixture& fixture) {
+    const int64_t middle = fixture.size() / 2;
+    const MyPoint& a = *fixture.route().getnthItem(middle - 1);
+    const MyPoint& b = *fixture.route().getnthItem(middle);
+    return {(a.getX() + b.getX()) / 2, (a.getY() + b.getY()) / 2};
+}
 
 // Every point is measured whatever the pointer; near the last point the
 // answer also changes as late as possible.
@@ -27,11 +36,7 @@ void BM_getNearestPointToX(benchmark::State& state) {
 void BM_insertPointatX(benchmark::State& state) {
     RouteFixture& fixture = RouteFixture::forSize(state.range(0));
     PointDataSource& route = fixture.route();
-    const int64_t middle = fixture.size() / 2;
-    const MyPoint& a = *route.getnthItem(middle - 1);
-    const MyPoint& b = *route.getnthItem(middle);
-    const float x = (a.getX() + b.getX()) / 2;
-    const float y = (a.getY() + b.getY()) / 2;
+    const auto [x, y] = middleOfMiddleSegment(fixture);
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         MyPoint* inserted = route.insertPointatX(x, y);
@@ -77,11 +82,7 @@ void BM_pointNumberForWaypoint(benchmark::State& state) {
 void BM_deleteItem(benchmark::State& state) {
     RouteFixture& fixture = RouteFixture::forSize(state.range(0));
     PointDataSource& route = fixture.route();
-    const int64_t middle = fixture.size() / 2;
-    const MyPoint& a = *route.getnthItem(middle - 1);
-    const MyPoint& b = *route.getnthItem(middle);
-    const float x = (a.getX() + b.getX()) / 2;
-    const float y = (a.getY() + b.getY()) / 2;
+    const auto [x, y] = middleOfMiddleSegment(fixture);
     for (auto _ : state) {
         MyPoint* inserted = route.insertPointatX(x, y);
         if (!inserted) {
