@@ -120,8 +120,10 @@ QStringList WindowMeasurement::showSettings(const MeasurementSettings& s) {
         {designs.unitViews.areaUnits, s.areaUnits},
     };
     for (const auto& [box, unit] : units) {
-        const QString title = unit ? QString::fromStdString(*unit) : QString();
-        if (unit && !PopUpTitles::select(box, title))
+        if (!unit)
+            continue;
+        const QString title = QString::fromStdString(*unit);
+        if (!PopUpTitles::select(box, title))
             problems << Wandrel::tr("The unit “%1” is not among your units, so the figures are "
                                     "shown in “%2”.")
                             .arg(title, PopUpTitles::selected(box));
