@@ -31,6 +31,11 @@ Toolbar::~Toolbar() {
     removeItems();
 }
 
+bool Toolbar::isStandardItem(const QString& identifier) {
+    return identifier == separatorItemIdentifier || identifier == spaceItemIdentifier ||
+           identifier == flexibleSpaceItemIdentifier;
+}
+
 std::unique_ptr<ToolbarItem> Toolbar::makeItem(const QString& identifier, bool willBeInserted) {
     using Kind = ToolbarItem::Kind;
     if (identifier == separatorItemIdentifier)
@@ -72,10 +77,9 @@ void Toolbar::build(const QStringList& identifiers) {
     removeItems();
     const QStringList selectable = delegate_.selectableItemIdentifiers(*this);
     for (const QString& identifier : identifiers) {
-        const bool standard = identifier.startsWith(u"NSToolbar");
         // An item other than the standard ones is shown once: a view cannot
         // be in two places.
-        if (!standard && item(identifier))
+        if (!isStandardItem(identifier) && item(identifier))
             continue;
         std::unique_ptr<ToolbarItem> made = makeItem(identifier, true);
         if (!made)

@@ -24,6 +24,8 @@ public:
     static inline const QString spaceItemIdentifier = QStringLiteral("NSToolbarSpaceItem");
     static inline const QString flexibleSpaceItemIdentifier =
         QStringLiteral("NSToolbarFlexibleSpaceItem");
+    // True for the three identifiers above; they may appear more than once.
+    static bool isStandardItem(const QString& identifier);
 
     Toolbar(const QString& identifier, ToolbarDelegate& delegate, QWidget* parent = nullptr);
     ~Toolbar() override;

@@ -17,12 +17,6 @@
 
 namespace {
 
-bool isStandard(const QString& identifier) {
-    return identifier == Toolbar::separatorItemIdentifier ||
-           identifier == Toolbar::spaceItemIdentifier ||
-           identifier == Toolbar::flexibleSpaceItemIdentifier;
-}
-
 QPushButton* button(const QString& label, QWidget* parent) {
     auto* made = new QPushButton(label, parent); // owned by the palette
     made->setAccessibleName(made->text());
@@ -142,7 +136,7 @@ void ToolbarPalette::add() {
         return;
     const QString identifier = picked->data(Qt::UserRole).toString();
     const int present = chosen().indexOf(identifier);
-    if (present >= 0 && !isStandard(identifier)) {
+    if (present >= 0 && !Toolbar::isStandardItem(identifier)) {
         chosenList_->setCurrentRow(present);
         return;
     }
