@@ -207,11 +207,10 @@ void ReducedRoutePainter::strokeDense(QPainter& painter, const std::vector<QPoly
                                       const QPen& pen) {
     const QPaintDevice* device = painter.device();
     const qreal ratio = device->devicePixelRatioF();
-    CapsuleRaster raster(QSize(device->width(), device->height()));
-    const double width = pen.widthF() * ratio;
+    CapsuleRaster raster(QSize(device->width(), device->height()), pen.widthF() * ratio);
     const QTransform toDevice = painter.deviceTransform();
     for (const QPolygonF& line : lines)
-        raster.addLine(line, toDevice, width);
+        raster.addLine(line, toDevice);
     QImage mask = raster.toImage(pen.color());
     mask.setDevicePixelRatio(ratio);
     paintMask(painter, mask, pen.color().alphaF());
