@@ -109,10 +109,10 @@ CapsuleRaster::CapsuleRaster(QSize size, double width)
     nearest.assign(stride * size_t(h), packOffset(none, none));
 }
 
-void CapsuleRaster::addLine(const QPolygonF& line, const QTransform& toDevice) {
-    QPointF from = line.isEmpty() ? QPointF() : toDevice.map(line.front());
-    for (qsizetype i = 1; i < line.size(); ++i) {
-        const QPointF to = toDevice.map(line[i]);
+void CapsuleRaster::addLine(const QPointF* points, qsizetype count, const QTransform& toDevice) {
+    QPointF from = count > 0 ? toDevice.map(points[0]) : QPointF();
+    for (qsizetype i = 1; i < count; ++i) {
+        const QPointF to = toDevice.map(points[i]);
         addSegment(from, to);
         from = to;
     }
@@ -217,6 +217,14 @@ void CapsuleRaster::addRow(int y, int x0, int x1, const Capsule& c) {
                                   int(std::lround(ey * unitsPerPixel)));
     }
 #endif
+}
+
+void CapsuleRaster::merge(const CapsuleRaster& other) {
+    if (other.nearest.size() != nearest.size() || other.reach != reach)
+        return;
+    for (size_t i = 0; i < nearest.size(); ++i)
+        if (distance2(other.nearest[i]) < distance2(nearest[i]))
+            nearest[i] = other.nearest[i];
 }
 
 float CapsuleRaster::distance2(uint32_t cell) const {

@@ -21,9 +21,13 @@ public:
     CapsuleRaster(QSize size, double width);
 
     // The points pass through `toDevice`.
-    void addLine(const QPolygonF& line, const QTransform& toDevice);
+    void addLine(const QPointF* points, qsizetype count, const QTransform& toDevice);
     // Device coordinates.
     void addSegment(QPointF a, QPointF b);
+
+    // Takes in the lines of another raster of the same size and width, as
+    // if they had been added here.
+    void merge(const CapsuleRaster& other);
 
     // Coverage at a device pixel, 0 to 255.
     uint8_t coverageAt(int x, int y) const;

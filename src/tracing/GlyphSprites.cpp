@@ -31,25 +31,34 @@ GlyphSprites::Kind GlyphSprites::kindOf(RoutePainter::Glyph glyph) {
     }
 }
 
-void GlyphSprites::draw(QPainter& painter, Kind kind, bool fill, QPointF device) {
-    const QRectF near = QRectF(0, 0, painter.device()->width(), painter.device()->height())
-                            .adjusted(-size, -size, size, size);
+GlyphSprites::Placed GlyphSprites::place(Kind kind, bool fill, QPointF device, QSize pixels) {
+    const QRectF near = QRectF(QPointF(0, 0), QSizeF(pixels)).adjusted(-size, -size, size, size);
     if (!near.contains(device))
-        return;
+        return {};
     const double x = std::floor(device.x());
     const double y = std::floor(device.y());
     const int phaseX = std::clamp(int((device.x() - x) * phases), 0, phases - 1);
     const int phaseY = std::clamp(int((device.y() - y) * phases), 0, phases - 1);
-    const double half = size / 2;
-    painter.drawImage(QPointF((x - half) / ratio, (y - half) / ratio),
-                      sprite(kind, fill, phaseX, phaseY));
+    const size_t at = slot(kind, fill, phaseX, phaseY);
+    if (sprites[at].isNull())
+        makeSprite(at, kind, fill, phaseX, phaseY);
+    const int half = size / 2;
+    return {&sprites[at], inks[at], QPoint(int(x) - half, int(y) - half)};
 }
 
-const QImage& GlyphSprites::sprite(Kind kind, bool fill, int phaseX, int phaseY) {
-    QImage& image =
-        sprites[size_t(((int(kind) * 2 + int(fill)) * phases + phaseX) * phases + phaseY)];
-    if (!image.isNull())
-        return image;
+void GlyphSprites::draw(QPainter& painter, Kind kind, bool fill, QPointF device) {
+    const QSize pixels(painter.device()->width(), painter.device()->height());
+    const Placed placed = place(kind, fill, device, pixels);
+    if (placed.sprite)
+        painter.drawImage(QPointF(placed.at) / ratio, *placed.sprite);
+}
+
+size_t GlyphSprites::slot(Kind kind, bool fill, int phaseX, int phaseY) const {
+    return size_t(((int(kind) * 2 + int(fill)) * phases + phaseX) * phases + phaseY);
+}
+
+void GlyphSprites::makeSprite(size_t at, Kind kind, bool fill, int phaseX, int phaseY) {
+    QImage& image = sprites[at];
     image = QImage(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
@@ -61,6 +70,13 @@ const QImage& GlyphSprites::sprite(Kind kind, bool fill, int phaseX, int phaseY)
         painter.scale(ratio, -ratio);
         drawings[size_t(kind)](painter, 0, 0, fill);
     }
+    QRect ink;
+    for (int y = 0; y < size; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < size; ++x)
+            if (row[x] != 0)
+                ink |= QRect(x, y, 1, 1);
+    }
+    inks[at] = ink;
     image.setDevicePixelRatio(ratio);
-    return image;
 }

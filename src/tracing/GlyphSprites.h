@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QRect>
 
 #include <array>
 
@@ -18,6 +19,17 @@ public:
 
     explicit GlyphSprites(qreal pixelRatio);
 
+    // A sprite in place: its top-left corner in device pixels, and the part
+    // of it that holds paint.
+    struct Placed {
+        const QImage* sprite = nullptr;
+        QRect ink;
+        QPoint at;
+    };
+    // The sprite of a glyph centred at `device` (device pixels); none when
+    // it would fall wholly outside an image of `pixels`.
+    Placed place(Kind kind, bool fill, QPointF device, QSize pixels);
+
     // `painter` paints an image of this pixel ratio with no world transform;
     // `device` is the glyph's centre in that image's pixels.
     void draw(QPainter& painter, Kind kind, bool fill, QPointF device);
@@ -26,9 +38,11 @@ public:
 
 private:
     static constexpr int phases = 16;
-    const QImage& sprite(Kind kind, bool fill, int phaseX, int phaseY);
+    size_t slot(Kind kind, bool fill, int phaseX, int phaseY) const;
+    void makeSprite(size_t at, Kind kind, bool fill, int phaseX, int phaseY);
 
     qreal ratio;
     int size;
     std::array<QImage, size_t(4 * 2 * phases * phases)> sprites;
+    std::array<QRect, size_t(4 * 2 * phases * phases)> inks;
 };

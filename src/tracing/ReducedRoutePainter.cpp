@@ -1,6 +1,7 @@
 #include "tracing/ReducedRoutePainter.h"
 
-#include "tracing/CapsuleRaster.h"
+#include "tracing/DenseStrokes.h"
+#include "tracing/GlyphLayer.h"
 #include "tracing/GlyphSprites.h"
 #include "tracing/LineSimplifier.h"
 
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 namespace {
 
@@ -20,10 +20,6 @@ constexpr double thinning = 0.1;
 // Glyphs are told apart on a grid of half device pixels: on whole pixels,
 // glyphs of a walk with sub-pixel steps merged visibly at their edges.
 constexpr int glyphCellsPerPixel = 2;
-
-// Qt strokes a long self-crossing line in time that grows faster than its
-// length; pieces of this many segments stay in the linear range.
-constexpr qsizetype pieceSegments = 256;
 
 // Qt draws pens this thin with its cosmetic stroker, which blends each
 // segment on its own; one stroke or many pieces look the same.
@@ -38,28 +34,13 @@ int64_t segmentsOf(const std::vector<QPolygonF>& lines) {
     return segments;
 }
 
-// Paints an opaque mask of the lines at the pen's opacity.
-void paintMask(QPainter& painter, const QImage& mask, qreal opacity) {
-    painter.save();
-    painter.resetTransform();
-    painter.setOpacity(opacity);
-    painter.drawImage(QPointF(0, 0), mask);
-    painter.restore();
-}
-
-void drawPieces(QPainter& painter, const std::vector<QPolygonF>& lines) {
-    for (const QPolygonF& line : lines)
-        for (qsizetype from = 0; from + 1 < line.size(); from += pieceSegments)
-            painter.drawPolyline(line.constData() + from,
-                                 int(std::min(pieceSegments + 1, line.size() - from)));
-}
-
 } // namespace
 
 ReducedRoutePainter::ReducedRoutePainter(QPainter& painter, const RouteScene& scene,
                                          const RouteParts& parts)
     : painter(painter), scene(scene), parts(parts), count(scene.route ? scene.route->count() : 0),
-      pixels(painter.device()->width(), painter.device()->height()) {
+      pixels(painter.device()->width(), painter.device()->height()),
+      toDevice(painter.deviceTransform()) {
     if (parts.leftOut && scene.route)
         leftOut = scene.route->indexOf(parts.leftOut);
     thin();
@@ -99,7 +80,6 @@ void ReducedRoutePainter::thin() {
 void ReducedRoutePainter::addRun(int64_t from, int64_t to) {
     if (from >= to)
         return;
-    const QTransform toDevice = painter.deviceTransform();
     LineSimplifier simplifier(thinning);
     for (int64_t i = from; i < to; ++i) {
         const MyPoint* p = scene.route->getnthItem(i);
@@ -119,25 +99,12 @@ void ReducedRoutePainter::addRun(int64_t from, int64_t to) {
 }
 
 void ReducedRoutePainter::drawGlyphs() {
+    if (count >= parts.denseFrom) {
+        layGlyphs();
+        return;
+    }
     const QSize cells = pixels * glyphCellsPerPixel;
     glyphCells.assign(size_t(cells.width()) * size_t(cells.height()), 0);
-    std::optional<GlyphSprites> sprites;
-    const QTransform toDevice = painter.deviceTransform();
-    if (count >= parts.denseFrom) {
-        sprites.emplace(painter.device()->devicePixelRatioF());
-        painter.save();
-        painter.resetTransform();
-    }
-    const auto draw = [&](GlyphSprites::Kind kind, RoutePainter::Glyph glyph,
-                          const MyPoint& point) {
-        const bool fill = &point == scene.currentPoint;
-        if (sprites)
-            sprites->draw(painter, kind, fill, toDevice.map(QPointF(point.getX(), point.getY())));
-        else if (kind == GlyphSprites::Kind::End)
-            RoutePainter::drawEndPoint(painter, point.getX(), point.getY(), fill);
-        else
-            RoutePainter::drawGlyph(painter, glyph, point, fill);
-    };
     for (int64_t i = 0; i < count; ++i) {
         if (i == leftOut)
             continue;
@@ -145,13 +112,35 @@ void ReducedRoutePainter::drawGlyphs() {
         const RoutePainter::Glyph glyph = RoutePainter::glyphOf(scene, *point, i);
         if (glyph == RoutePainter::Glyph::None || alreadyDrawn(glyph, *point))
             continue;
-        draw(GlyphSprites::kindOf(glyph), glyph, *point);
+        RoutePainter::drawGlyph(painter, glyph, *point, point == scene.currentPoint);
     }
+    if (scene.finished && count > 0 && leftOut != count - 1) {
+        const MyPoint* last = scene.route->getnthItem(count - 1);
+        RoutePainter::drawEndPoint(painter, last->getX(), last->getY(), last == scene.currentPoint);
+    }
+}
+
+// Topmost first: the end glyph, then the points from last to first.
+void ReducedRoutePainter::layGlyphs() {
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    GlyphSprites sprites(ratio);
+    GlyphLayer layer(pixels, ratio);
+    const auto lay = [&](GlyphSprites::Kind kind, const MyPoint& point) {
+        const GlyphSprites::Placed placed =
+            sprites.place(kind, &point == scene.currentPoint,
+                          toDevice.map(QPointF(point.getX(), point.getY())), pixels);
+        if (placed.sprite)
+            layer.addUnder(*placed.sprite, placed.ink, placed.at);
+    };
     if (scene.finished && count > 0 && leftOut != count - 1)
-        draw(GlyphSprites::Kind::End, RoutePainter::Glyph::None,
-             *scene.route->getnthItem(count - 1));
-    if (sprites)
-        painter.restore();
+        lay(GlyphSprites::Kind::End, *scene.route->getnthItem(count - 1));
+    for (int64_t i = count - 1; i >= 0; --i) {
+        const MyPoint* point = scene.route->getnthItem(i);
+        const RoutePainter::Glyph glyph = RoutePainter::glyphOf(scene, *point, i);
+        if (i != leftOut && glyph != RoutePainter::Glyph::None)
+            lay(GlyphSprites::kindOf(glyph), *point);
+    }
+    layer.paintOver(painter);
 }
 
 // Plain way and mid glyphs only: the ends and the current point are few
@@ -159,7 +148,7 @@ void ReducedRoutePainter::drawGlyphs() {
 bool ReducedRoutePainter::alreadyDrawn(RoutePainter::Glyph glyph, const MyPoint& point) {
     if (&point == scene.currentPoint || glyph == RoutePainter::Glyph::Start)
         return false;
-    const QPointF at = painter.deviceTransform().map(QPointF(point.getX(), point.getY()));
+    const QPointF at = toDevice.map(QPointF(point.getX(), point.getY()));
     const QSize cells = pixels * glyphCellsPerPixel;
     const int x = int(std::floor(at.x() * glyphCellsPerPixel));
     const int y = int(std::floor(at.y() * glyphCellsPerPixel));
@@ -174,15 +163,19 @@ bool ReducedRoutePainter::alreadyDrawn(RoutePainter::Glyph glyph, const MyPoint&
 
 void ReducedRoutePainter::strokeInPieces(QPainter& painter, const std::vector<QPolygonF>& lines,
                                          const QPen& pen, int64_t denseFrom) {
-    // Qt strokes pens a pixel wide or less on a path of its own, which stays
-    // fast and which the capsules do not imitate closely enough.
-    if (!blendsPerSegment(painter, pen) && segmentsOf(lines) >= denseFrom) {
-        strokeDense(painter, lines, pen);
+    const bool thin = blendsPerSegment(painter, pen);
+    if (segmentsOf(lines) >= denseFrom) {
+        // Qt strokes pens a pixel wide or less on a path of its own, which
+        // stays fast and which the capsules do not imitate closely enough.
+        if (thin)
+            DenseStrokes::strokeThin(painter, lines, pen);
+        else
+            DenseStrokes::strokeWide(painter, lines, pen);
         return;
     }
-    if (blendsPerSegment(painter, pen) || pen.color().alpha() == 255) {
+    if (thin || pen.color().alpha() == 255) {
         painter.setPen(pen);
-        drawPieces(painter, lines);
+        DenseStrokes::drawPieces(painter, DenseStrokes::whole(lines));
         return;
     }
     const QPaintDevice* device = painter.device();
@@ -198,20 +191,8 @@ void ReducedRoutePainter::strokeInPieces(QPainter& painter, const std::vector<QP
         colour.setAlpha(255);
         opaque.setColor(colour);
         maskPainter.setPen(opaque);
-        drawPieces(maskPainter, lines);
+        DenseStrokes::drawPieces(maskPainter, DenseStrokes::whole(lines));
     }
-    paintMask(painter, mask, pen.color().alphaF());
-}
-
-void ReducedRoutePainter::strokeDense(QPainter& painter, const std::vector<QPolygonF>& lines,
-                                      const QPen& pen) {
-    const QPaintDevice* device = painter.device();
-    const qreal ratio = device->devicePixelRatioF();
-    CapsuleRaster raster(QSize(device->width(), device->height()), pen.widthF() * ratio);
-    const QTransform toDevice = painter.deviceTransform();
-    for (const QPolygonF& line : lines)
-        raster.addLine(line, toDevice);
-    QImage mask = raster.toImage(pen.color());
-    mask.setDevicePixelRatio(ratio);
-    paintMask(painter, mask, pen.color().alphaF());
+    // An opaque mask at the pen's opacity: pieces that overlap blend once.
+    DenseStrokes::layOver(painter, mask, pen.color().alphaF());
 }

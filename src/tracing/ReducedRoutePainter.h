@@ -16,15 +16,16 @@ struct RouteParts {
     // skips it too, so leave shading out with it.
     const MyPoint* leftOut = nullptr;
     // From this many segments or glyphs on, lines go through CapsuleRaster
-    // and glyphs are copied from GlyphSprites: their cost follows the
+    // and glyphs are sprites laid in a GlyphLayer: their cost follows the
     // pixels, not Qt's work per join and per path.
     int64_t denseFrom = 20000;
 };
 
 // Draws the picture RoutePainter draws, reduced to what the device's pixels
 // can show: each line thinned to a tenth of a pixel (LineSimplifier), a
-// glyph that would land on the half pixel of one already drawn left out,
-// long lines stroked in pieces. Paints into images: the device's size is
+// glyph that would land on the half pixel of one already drawn left out (or,
+// on dense routes, one hidden under those above it), long lines stroked in
+// pieces. Paints into images: the device's size is
 // its pixels.
 class ReducedRoutePainter {
 public:
@@ -41,15 +42,12 @@ public:
     // opaque mask, so pieces that overlap blend once, as one stroke does.
     static void strokeInPieces(QPainter& painter, const std::vector<QPolygonF>& lines,
                                const QPen& pen, int64_t denseFrom = RouteParts().denseFrom);
-    // Strokes lines through CapsuleRaster, as lines too dense for Qt's
-    // stroker are.
-    static void strokeDense(QPainter& painter, const std::vector<QPolygonF>& lines,
-                            const QPen& pen);
 
 private:
     void thin();
     void addRun(int64_t from, int64_t to);
     void drawGlyphs();
+    void layGlyphs();
     bool alreadyDrawn(RoutePainter::Glyph glyph, const MyPoint& point);
 
     QPainter& painter;
@@ -58,6 +56,8 @@ private:
     int64_t count = 0;
     int64_t leftOut = -1;
     QSize pixels;
+    // The painter's, taken once: asking for it builds it anew.
+    QTransform toDevice;
     std::vector<QPolygonF> core;
     std::vector<QPolygonF> band;
     // One byte per glyph cell: a bit for each kind of glyph drawn there.

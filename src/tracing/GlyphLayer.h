@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <cstdint>
+#include <vector>
+
+class QPainter;
+
+// The glyphs of a route with more points than the screen has pixels, laid
+// from the topmost down, each under those already laid. Once a pixel is
+// all but opaque nothing under it shows, so a glyph whose ink falls only on
+// such pixels is passed over at the cost of a look-up: where glyphs pile up
+// by the thousand, few are blended. The layer then goes over the lines in
+// one copy, which gives the picture that drawing them bottom first over
+// the lines gives.
+class GlyphLayer {
+public:
+    // A layer of `pixels` device pixels at `pixelRatio`.
+    GlyphLayer(QSize pixels, qreal pixelRatio);
+
+    // Lays `sprite` (premultiplied) with its top-left at `at` in device
+    // pixels under what is laid; only its `ink` rectangle holds paint.
+    void addUnder(const QImage& sprite, const QRect& ink, QPoint at);
+    // Paints the layer over `painter`'s device, pixel for pixel.
+    void paintOver(QPainter& painter) const;
+
+    // Glyphs blended so far, and glyphs passed over as hidden.
+    int64_t blendedCount() const { return blended; }
+    int64_t hiddenCount() const { return hidden; }
+
+private:
+    bool coveredWhole(const QRect& area) const;
+    void blendUnder(const QImage& sprite, const QRect& ink, QPoint at);
+
+    QImage layer;
+    // The layer's pixels, detached once.
+    uint32_t* bits = nullptr;
+    // Per tile of tileSize x tileSize pixels: how many are all but opaque.
+    std::vector<uint16_t> opaqueInTile;
+    int tilesAcross = 0;
+    int64_t blended = 0;
+    int64_t hidden = 0;
+};
