@@ -1,5 +1,6 @@
 #include "tracing/ReducedRoutePainter.h"
 
+#include "tracing/BothAtOnce.h"
 #include "tracing/DenseStrokes.h"
 #include "tracing/GlyphLayer.h"
 #include "tracing/GlyphSprites.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -63,11 +65,29 @@ void ReducedRoutePainter::paint() {
 }
 
 void ReducedRoutePainter::thin() {
+    std::vector<Run> runs;
     if (leftOut < 0) {
-        addRun(0, count);
+        runs = {{0, count}};
     } else {
-        addRun(0, leftOut);
-        addRun(leftOut + 1, count);
+        runs = {{0, leftOut}, {leftOut + 1, count}};
+    }
+    if (count >= parts.denseFrom) {
+        // Two halves at once, sharing their middle point.
+        const int64_t middle = count / 2;
+        std::vector<Run> first, second;
+        for (const Run& run : runs) {
+            if (run.from < middle)
+                first.push_back({run.from, std::min(run.to, middle + 1)});
+            if (run.to > middle + 1)
+                second.push_back({std::max(run.from, middle), run.to});
+        }
+        Lines later;
+        bothAtOnce([&] { addRuns(first, core, band); },
+                   [&] { addRuns(second, later.core, later.band); });
+        std::move(later.core.begin(), later.core.end(), std::back_inserter(core));
+        std::move(later.band.begin(), later.band.end(), std::back_inserter(band));
+    } else {
+        addRuns(runs, core, band);
     }
     const bool toPointer =
         parts.pointerLine && scene.tracingToPointer() && !core.empty() && leftOut != count - 1;
@@ -77,25 +97,28 @@ void ReducedRoutePainter::thin() {
     }
 }
 
-void ReducedRoutePainter::addRun(int64_t from, int64_t to) {
-    if (from >= to)
-        return;
-    LineSimplifier simplifier(thinning);
-    for (int64_t i = from; i < to; ++i) {
-        const MyPoint* p = scene.route->getnthItem(i);
-        simplifier.add(toDevice.map(QPointF(p->getX(), p->getY())), i);
+void ReducedRoutePainter::addRuns(const std::vector<Run>& runs, std::vector<QPolygonF>& coreLines,
+                                  std::vector<QPolygonF>& bandLines) const {
+    for (const Run& run : runs) {
+        if (run.from >= run.to)
+            continue;
+        LineSimplifier simplifier(thinning);
+        for (int64_t i = run.from; i < run.to; ++i) {
+            const MyPoint* p = scene.route->getnthItem(i);
+            simplifier.add(toDevice.map(QPointF(p->getX(), p->getY())), i);
+        }
+        const std::vector<int64_t> kept = simplifier.finish();
+        QPolygonF coreLine, bandLine;
+        coreLine.reserve(qsizetype(kept.size()));
+        bandLine.reserve(qsizetype(kept.size()));
+        for (int64_t i : kept) {
+            const MyPoint* p = scene.route->getnthItem(i);
+            coreLine.append(QPointF(p->getX(), p->getY()));
+            bandLine.append(RoutePainter::shifted(*p));
+        }
+        coreLines.push_back(std::move(coreLine));
+        bandLines.push_back(std::move(bandLine));
     }
-    const std::vector<int64_t> kept = simplifier.finish();
-    QPolygonF coreLine, bandLine;
-    coreLine.reserve(qsizetype(kept.size()));
-    bandLine.reserve(qsizetype(kept.size()));
-    for (int64_t i : kept) {
-        const MyPoint* p = scene.route->getnthItem(i);
-        coreLine.append(QPointF(p->getX(), p->getY()));
-        bandLine.append(RoutePainter::shifted(*p));
-    }
-    core.push_back(std::move(coreLine));
-    band.push_back(std::move(bandLine));
 }
 
 void ReducedRoutePainter::drawGlyphs() {
@@ -120,11 +143,27 @@ void ReducedRoutePainter::drawGlyphs() {
     }
 }
 
-// Topmost first: the end glyph, then the points from last to first.
+// Two layers at once, the later half of the route's glyphs over the
+// earlier.
 void ReducedRoutePainter::layGlyphs() {
     const qreal ratio = painter.device()->devicePixelRatioF();
-    GlyphSprites sprites(ratio);
-    GlyphLayer layer(pixels, ratio);
+    GlyphLayer earlier(pixels, ratio);
+    GlyphLayer later(pixels, ratio);
+    const int64_t middle = count / 2;
+    bothAtOnce(
+        [&] {
+            layGlyphs(earlier, {0, middle}, false);
+        },
+        [&] {
+            layGlyphs(later, {middle, count}, true);
+        });
+    earlier.paintOver(painter);
+    later.paintOver(painter);
+}
+
+// Topmost first: the end glyph, then the points from last to first.
+void ReducedRoutePainter::layGlyphs(GlyphLayer& layer, Run run, bool withEnd) const {
+    GlyphSprites sprites(painter.device()->devicePixelRatioF());
     const auto lay = [&](GlyphSprites::Kind kind, const MyPoint& point) {
         const GlyphSprites::Placed placed =
             sprites.place(kind, &point == scene.currentPoint,
@@ -132,15 +171,14 @@ void ReducedRoutePainter::layGlyphs() {
         if (placed.sprite)
             layer.addUnder(*placed.sprite, placed.ink, placed.at);
     };
-    if (scene.finished && count > 0 && leftOut != count - 1)
+    if (withEnd && scene.finished && count > 0 && leftOut != count - 1)
         lay(GlyphSprites::Kind::End, *scene.route->getnthItem(count - 1));
-    for (int64_t i = count - 1; i >= 0; --i) {
+    for (int64_t i = run.to - 1; i >= run.from; --i) {
         const MyPoint* point = scene.route->getnthItem(i);
         const RoutePainter::Glyph glyph = RoutePainter::glyphOf(scene, *point, i);
         if (i != leftOut && glyph != RoutePainter::Glyph::None)
             lay(GlyphSprites::kindOf(glyph), *point);
     }
-    layer.paintOver(painter);
 }
 
 // Plain way and mid glyphs only: the ends and the current point are few

@@ -21,6 +21,8 @@ struct RouteParts {
     int64_t denseFrom = 20000;
 };
 
+class GlyphLayer;
+
 // Draws the picture RoutePainter draws, reduced to what the device's pixels
 // can show: each line thinned to a tenth of a pixel (LineSimplifier), a
 // glyph that would land on the half pixel of one already drawn left out (or,
@@ -44,10 +46,22 @@ public:
                                const QPen& pen, int64_t denseFrom = RouteParts().denseFrom);
 
 private:
+    // Points [from, to) of the route.
+    struct Run {
+        int64_t from = 0;
+        int64_t to = 0;
+    };
+    struct Lines {
+        std::vector<QPolygonF> core;
+        std::vector<QPolygonF> band;
+    };
+
     void thin();
-    void addRun(int64_t from, int64_t to);
+    void addRuns(const std::vector<Run>& runs, std::vector<QPolygonF>& coreLines,
+                 std::vector<QPolygonF>& bandLines) const;
     void drawGlyphs();
     void layGlyphs();
+    void layGlyphs(GlyphLayer& layer, Run run, bool withEnd) const;
     bool alreadyDrawn(RoutePainter::Glyph glyph, const MyPoint& point);
 
     QPainter& painter;
