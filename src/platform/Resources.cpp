@@ -1,5 +1,7 @@
 #include "platform/Resources.h"
 
+#include <QHash>
+
 namespace {
 
 QString& currentRoot() {
@@ -7,12 +9,25 @@ QString& currentRoot() {
     return root;
 }
 
+// Pictures compiled into the program never change while it runs, so each is
+// decoded once however many windows and toolbar items ask for it.
+QImage compiledIn(const QString& path) {
+    static QHash<QString, QImage> decoded;
+    if (const auto found = decoded.constFind(path); found != decoded.cend())
+        return *found;
+    QImage image(path);
+    if (!image.isNull())
+        decoded.insert(path, image);
+    return image;
+}
+
 } // namespace
 
 QImage Resources::image(const QString& name, const QString& type) {
     if (name.isEmpty())
         return QImage();
-    return QImage(path(name, type));
+    const QString file = path(name, type);
+    return file.startsWith(u':') ? compiledIn(file) : QImage(file);
 }
 
 QString Resources::path(const QString& name, const QString& type) {
