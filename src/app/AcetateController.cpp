@@ -32,7 +32,7 @@ AcetateController::AcetateController(WindowDesigns& designs, FatController& c)
       wandrelMainView(designs.acetate.wandrelMainView),
       mainWindowColour(designs.preferences.mainWindowColour),
       snapshotView(designs.acetate.snapshotView), answer(designs.preferences.answer),
-      answerUnits2(designs.unitViews.answerUnits2), saveDialog(designs.saveSheet),
+      answerUnits2(designs.unitViews.answerUnits2), saveDialog(designs.save),
       snapshotMenuItem(designs.acetate.snapshotMenuItem),
       snapshotCommand(std::make_unique<SnapshotCommand>(wandrelMainWindow, *snapshotView,
                                                         ScreenGrabber::forPlatform())),
@@ -161,5 +161,5 @@ void AcetateController::showConfigurationChangeWarning() {
 }
 
 void AcetateController::showSaveAsSheet() {
-    saveDialog->open();
+    saveDialog.window()->open();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/LazyWindow.h"
 #include "platform/ToolbarItem.h"
 
 #include <QObject>
@@ -21,6 +22,9 @@ class SnapshotCommand;
 class SnapshotView;
 class WandrelTracingView;
 class WindowDesigns;
+namespace Ui {
+class SaveSheet;
+}
 
 // The acetate itself: its tint, the picture under the route with the two
 // faces of the snapshot toolbar item (taking a snapshot, clearing it),
@@ -71,7 +75,7 @@ private:
     SnapshotView* snapshotView;
     QLineEdit* answer;
     QComboBox* answerUnits2;
-    QDialog* saveDialog;
+    LazyWindow<Ui::SaveSheet, QDialog>& saveDialog;
     QPointer<ToolbarItem> snapshotButton;
     QAction* snapshotMenuItem;
     std::unique_ptr<SnapshotCommand> snapshotCommand;

@@ -55,7 +55,6 @@ void FatController::connectOutlets(WindowDesigns& d) {
     wandrelMainWindow = &d.acetateWindow;
     wandrelMainView = d.acetate.wandrelMainView;
     scaleSlider = d.acetate.scaleSlider;
-    theAboutWindow = d.informationWindow;
     preferencesWindow = d.preferencesWindow;
     answer = d.preferences.answer;
     numberOfUnits = d.preferences.numberOfUnits;
@@ -118,8 +117,10 @@ void FatController::connectControls() {
     scaleSlider->setHorizontalLock(menu.horizontalLockMenuItem);
     connect(menu.lockHorizontalMenuItem, &QAction::triggered, scaleSlider,
             &SwinginSlider::lockHorizontal);
-    connect(designs.information.closeTheAboutWindowButton, &QPushButton::clicked, this,
-            &FatController::closeTheAboutWindow);
+    designs.information.whenBuilt([this](QDialog&, Ui::InformationWindow& information) {
+        connect(information.closeTheAboutWindowButton, &QPushButton::clicked, this,
+                &FatController::closeTheAboutWindow);
+    });
 }
 
 // The first set of scale controls mirrors the second, which the figures read.
@@ -149,11 +150,11 @@ void FatController::keepFirstSetInStep() {
 }
 
 void FatController::showInformation() {
-    theAboutWindow->open();
+    designs.information.window()->open();
 }
 
 void FatController::closeTheAboutWindow() {
-    theAboutWindow->accept();
+    designs.information.window()->accept();
 }
 
 void FatController::abortModal() {
@@ -162,6 +163,7 @@ void FatController::abortModal() {
 }
 
 void FatController::showPreferences() {
+    toolbarItems->prefsToolbar(); // before the window takes its size
     preferencesWindow->show();
     preferencesWindow->raise();
     preferencesWindow->activateWindow();

@@ -190,7 +190,6 @@ private:
     SwinginSlider* scaleSlider = nullptr;
     QAction* dragmodeMenuItem = nullptr;
     QPointer<WandrelLabel> scaleText;
-    QDialog* theAboutWindow = nullptr;
     QWidget* preferencesWindow = nullptr;
 
     QLineEdit* answer = nullptr;

@@ -29,7 +29,6 @@ Preferences::Controls preferenceControls(WindowDesigns& d) {
     c.scaleUnits2 = d.unitViews.scaleUnits2;
     c.answerUnits = d.preferences.answerUnits;
     c.answerUnits2 = d.unitViews.answerUnits2;
-    c.showAtStartupButton = d.information.wandrelShowAtStartupButton;
     c.webImageSize = {d.preferences.webImageSize0, d.preferences.webImageSize1,
                       d.preferences.webImageSize2};
     c.tracingView = d.acetate.wandrelMainView;
@@ -48,6 +47,9 @@ void FatController::awakeFromNib() {
     wandrelMainWindow->setMouseTracking(true);
     createToolbars();
     preferences->restoreShowAtStartup();
+    designs.information.whenBuilt([this](QDialog&, Ui::InformationWindow& information) {
+        preferences->setShowAtStartupButton(information.wandrelShowAtStartupButton);
+    });
     preferences->restoreWaypointAlert();
     preferences->restoreWebImageSize();
     createScaleText();

@@ -40,19 +40,10 @@ QString fill(const QString& format, const QStringList& texts) {
 MarkerCommands::MarkerCommands(WindowDesigns& designs, UnitDataSource& units,
                                FatController& fatController)
     : controller(fatController), unitDataSource(units),
-      wandrelMainView(designs.acetate.wandrelMainView),
-      distanceMarkerDialog(designs.distanceMarkerDialog),
-      markerNumber(designs.distanceMarkers.markerNumber),
-      markerUnits(designs.distanceMarkers.markerUnits),
-      markerShowUnits(designs.distanceMarkers.markerShowUnits),
+      wandrelMainView(designs.acetate.wandrelMainView), dialog(designs.distanceMarkers),
       scaleUnits2(designs.unitViews.scaleUnits2),
       markerRemoveMenuItem(designs.acetate.markerRemoveMenuItem) {
-    QDialogButtonBox* buttons = designs.distanceMarkers.markerButtons;
-    for (QAbstractButton* button : buttons->buttons())
-        button->setAccessibleName(button->text());
-    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this, ok] { createDistanceMarkers(ok); });
-    connect(buttons, &QDialogButtonBox::rejected, distanceMarkerDialog, &QDialog::reject);
+    dialog.whenBuilt([this](QDialog& window, auto& design) { prepare(window, design); });
     connect(designs.acetate.placeMarkersMenuItem, &QAction::triggered, this,
             &MarkerCommands::showDistanceMarkerDialog);
     connect(markerRemoveMenuItem, &QAction::triggered, this,
@@ -62,16 +53,27 @@ MarkerCommands::MarkerCommands(WindowDesigns& designs, UnitDataSource& units,
     ModelLog::setSink([](const std::string& line) { wlog(QString::fromStdString(line)); });
 }
 
+void MarkerCommands::prepare(QDialog& window, Ui::DistanceMarkerDialog& design) {
+    QDialogButtonBox* buttons = design.markerButtons;
+    for (QAbstractButton* button : buttons->buttons())
+        button->setAccessibleName(button->text());
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this, ok] { createDistanceMarkers(ok); });
+    connect(buttons, &QDialogButtonBox::rejected, &window, &QDialog::reject);
+}
+
 void MarkerCommands::showDistanceMarkerDialog() {
-    unitDataSource.populatePopUpButton(markerUnits, false);
-    markerNumber->setFocus();
-    markerNumber->selectAll();
-    distanceMarkerDialog->open();
+    Ui::DistanceMarkerDialog& design = dialog.ui();
+    unitDataSource.populatePopUpButton(design.markerUnits, false);
+    design.markerNumber->setFocus();
+    design.markerNumber->selectAll();
+    dialog.window()->open();
 }
 
 void MarkerCommands::createDistanceMarkers(QWidget* sender) {
-    const float number = NumberText::leadingFloat(markerNumber->text());
-    const QString unit = PopUpTitles::selected(markerUnits);
+    const Ui::DistanceMarkerDialog& design = dialog.ui();
+    const float number = NumberText::leadingFloat(design.markerNumber->text());
+    const QString unit = PopUpTitles::selected(design.markerUnits);
     const float interval = controller.convertToPixels(number, unit);
     wlog(QStringLiteral("intervalInPixels is %1 calculated from %2 and %3")
              .arg(NumberText::fixed(interval), NumberText::fixed(number), unit));
@@ -81,13 +83,13 @@ void MarkerCommands::createDistanceMarkers(QWidget* sender) {
         refuse(number, unit);
         return;
     }
-    wandrelMainView->addMarkersAt(interval, markerShowUnits->isChecked() ? unit : QString(),
+    wandrelMainView->addMarkersAt(interval, design.markerShowUnits->isChecked() ? unit : QString(),
                                   number);
     setRemoveMarkerMenuItem(true);
     wandrelMainView->update();
-    QWidget* window = sender ? sender->window() : distanceMarkerDialog;
-    if (auto* dialog = qobject_cast<QDialog*>(window))
-        dialog->accept();
+    QWidget* window = sender ? sender->window() : dialog.window();
+    if (auto* sheet = qobject_cast<QDialog*>(window))
+        sheet->accept();
     else
         window->hide();
     controller.setChangesMade(true);
@@ -97,8 +99,7 @@ void MarkerCommands::refuse(float number, const QString& unit) {
     const QString message =
         fill(Wandrel::tr("Scale unit is %@. You can't place markers every %g %@"),
              {PopUpTitles::selected(scaleUnits2), NumberText::general(number), unit});
-    Alerts::run(distanceMarkerDialog, Wandrel::tr("Place Distance Markers"), message,
-                Wandrel::tr("OK"));
+    Alerts::run(dialog.window(), Wandrel::tr("Place Distance Markers"), message, Wandrel::tr("OK"));
 }
 
 // Unlike placing, removal leaves the edited mark alone; the markers vanish

@@ -1,18 +1,21 @@
 #pragma once
 
+#include "app/LazyWindow.h"
+
 #include <QObject>
 #include <QString>
 
 class FatController;
 class QAction;
-class QCheckBox;
 class QComboBox;
 class QDialog;
-class QLineEdit;
 class QWidget;
 class UnitDataSource;
 class WandrelTracingView;
 class WindowDesigns;
+namespace Ui {
+class DistanceMarkerDialog;
+}
 
 // Distance markers: the dialog that places one every so many units along
 // the route, and the command that removes them again.
@@ -29,15 +32,14 @@ public:
     void setRemoveMarkerMenuItem(bool enabled);
 
 private:
+    void prepare(QDialog& window, Ui::DistanceMarkerDialog& design);
     void refuse(float number, const QString& unit);
 
     FatController& controller;
     UnitDataSource& unitDataSource;
     WandrelTracingView* wandrelMainView;
-    QDialog* distanceMarkerDialog;
-    QLineEdit* markerNumber;
-    QComboBox* markerUnits;
-    QCheckBox* markerShowUnits;
+    // Made when the command first opens it.
+    LazyWindow<Ui::DistanceMarkerDialog, QDialog>& dialog;
     QComboBox* scaleUnits2;
     QAction* markerRemoveMenuItem;
 };

@@ -113,8 +113,15 @@ QString Preferences::routeFolder() const {
 }
 
 void Preferences::restoreShowAtStartup() {
-    if (c.showAtStartupButton && defaults.stringForKey(PreferenceKeys::showInfoAtStartup) == u"YES")
+    showAtStartupStored = defaults.stringForKey(PreferenceKeys::showInfoAtStartup) == u"YES";
+    if (c.showAtStartupButton && showAtStartupStored)
         c.showAtStartupButton->setChecked(true);
+}
+
+void Preferences::setShowAtStartupButton(QAbstractButton* button) {
+    c.showAtStartupButton = button;
+    if (button && showAtStartupStored)
+        button->setChecked(true);
 }
 
 void Preferences::restoreWaypointAlert() {
@@ -179,7 +186,9 @@ void Preferences::saveScaleBar() {
 }
 
 void Preferences::saveChecks() {
-    defaults.setString(PreferenceKeys::showInfoAtStartup, yesNo(isOn(c.showAtStartupButton)));
+    const bool showAtStartup =
+        c.showAtStartupButton ? isOn(c.showAtStartupButton) : showAtStartupStored;
+    defaults.setString(PreferenceKeys::showInfoAtStartup, yesNo(showAtStartup));
     defaults.setString(PreferenceKeys::includeJournalForWeb, yesNo(isOn(c.includeJournalForWeb)));
     defaults.setString(PreferenceKeys::includeDistancesForWeb,
                        yesNo(isOn(c.includeDistancesForWeb)));

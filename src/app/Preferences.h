@@ -51,6 +51,9 @@ public:
     // The stored folder, or the Documents folder in the user's home.
     QString routeFolder() const;
     void restoreShowAtStartup();
+    // The information sheet's box, made only when the sheet is first shown:
+    // it takes the stored choice then, and until then the choice is kept.
+    void setShowAtStartupButton(QAbstractButton* button);
     void restoreWaypointAlert();
     void restoreWebImageSize();
     // The information sheet is shown unless the user turned it off.
@@ -68,4 +71,5 @@ private:
 
     Defaults& defaults;
     Controls c;
+    bool showAtStartupStored = false;
 };

@@ -6,25 +6,27 @@
 
 WaypointDetails::WaypointDetails(WindowDesigns& designs, FatController& fatController)
     : controller(fatController), wandrelMainView(designs.acetate.wandrelMainView),
-      pointInspector(designs.waypointDetailsWindow),
-      waypointNameField(designs.waypointDetails.waypointNameField),
-      waypointCommentsField(designs.waypointDetails.waypointCommentsField) {
-    // While the details are open the route cannot be edited under them.
-    pointInspector->setWindowModality(Qt::WindowModal);
-    connect(designs.waypointDetails.waypointButtons, &QDialogButtonBox::accepted, this,
-            &WaypointDetails::finishEditingPointDetails);
+      pointInspector(designs.waypointDetails) {
+    pointInspector.whenBuilt([this](QDialog& window, Ui::WaypointDetailsWindow& design) {
+        // While the details are open the route cannot be edited under them.
+        window.setWindowModality(Qt::WindowModal);
+        connect(design.waypointButtons, &QDialogButtonBox::accepted, this,
+                &WaypointDetails::finishEditingPointDetails);
+    });
 }
 
 void WaypointDetails::showPointInspector(MyPoint* point) {
     if (!point)
         return;
     currentWaypoint = point;
-    waypointNameField->setText(QString::fromStdString(point->getPointName()));
-    waypointCommentsField->setPlainText(QString::fromStdString(point->getPointComments()));
-    pointInspector->show();
-    pointInspector->raise();
-    pointInspector->activateWindow();
-    waypointNameField->setFocus();
+    const Ui::WaypointDetailsWindow& design = pointInspector.ui();
+    design.waypointNameField->setText(QString::fromStdString(point->getPointName()));
+    design.waypointCommentsField->setPlainText(QString::fromStdString(point->getPointComments()));
+    QDialog* window = pointInspector.window();
+    window->show();
+    window->raise();
+    window->activateWindow();
+    design.waypointNameField->setFocus();
 }
 
 MyPoint* WaypointDetails::getCurrentWaypoint() const {
@@ -33,10 +35,11 @@ MyPoint* WaypointDetails::getCurrentWaypoint() const {
 }
 
 void WaypointDetails::finishEditingPointDetails() {
-    pointInspector->hide();
+    pointInspector.window()->hide();
     if (MyPoint* waypoint = getCurrentWaypoint()) {
-        waypoint->setPointName(waypointNameField->text().toStdString());
-        waypoint->setPointComments(waypointCommentsField->toPlainText().toStdString());
+        const Ui::WaypointDetailsWindow& design = pointInspector.ui();
+        waypoint->setPointName(design.waypointNameField->text().toStdString());
+        waypoint->setPointComments(design.waypointCommentsField->toPlainText().toStdString());
     }
     controller.setChangesMade(true);
 }

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "app/LazyWindow.h"
+
 #include <QObject>
 
 class FatController;
 class MyPoint;
 class QDialog;
-class QLineEdit;
-class QPlainTextEdit;
 class WandrelTracingView;
 class WindowDesigns;
+namespace Ui {
+class WaypointDetailsWindow;
+}
 
 // The waypoint details window: shows a waypoint's name and comments and
 // writes the edited texts back to it.
@@ -25,9 +28,8 @@ public:
 private:
     FatController& controller;
     WandrelTracingView* wandrelMainView;
-    QDialog* pointInspector;
-    QLineEdit* waypointNameField;
-    QPlainTextEdit* waypointCommentsField;
+    // Made when a waypoint is first shown.
+    LazyWindow<Ui::WaypointDetailsWindow, QDialog>& pointInspector;
     // Not owned: the route may let go of it at any time, so it is only
     // touched after the route is asked whether it still holds it.
     MyPoint* currentWaypoint = nullptr;

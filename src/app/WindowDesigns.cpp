@@ -9,22 +9,28 @@ Window* load(Design& design, QWidget* owner, Qt::WindowFlags flags) {
     return window;
 }
 
+void makeModal(QDialog& sheet) {
+    sheet.setWindowModality(Qt::WindowModal);
+}
+
 } // namespace
 
-WindowDesigns::WindowDesigns(QMainWindow& window) : acetateWindow(window) {
+WindowDesigns::WindowDesigns(QMainWindow& window)
+    : acetateWindow(window), information(window, Qt::Sheet), distanceMarkers(window, Qt::Sheet),
+      waypointDetails(window, Qt::Dialog), save(window, Qt::Sheet) {
     acetate.setupUi(&window);
     // The unit views are lent to the main toolbar as its items; this is
     // where they wait, unseen, while the toolbar does not show them.
     unitViewsWidget = load<QWidget>(unitViews, &window, {});
     unitViewsWidget->hide();
     preferencesWindow = load<QWidget>(preferences, &window, Qt::Tool);
-    informationWindow = load<QDialog>(information, &window, Qt::Sheet);
-    distanceMarkerDialog = load<QDialog>(distanceMarkers, &window, Qt::Sheet);
-    waypointDetailsWindow = load<QDialog>(waypointDetails, &window, Qt::Dialog);
     unitEditSheet = load<QDialog>(unitEdit, preferencesWindow, Qt::Sheet);
-    saveSheet = load<QDialog>(save, &window, Qt::Sheet);
     zoomWindow = load<QWidget>(zoom, &window, Qt::Tool);
-    for (QDialog* sheet : {informationWindow, distanceMarkerDialog, unitEditSheet, saveSheet})
-        sheet->setWindowModality(Qt::WindowModal);
-    QObject::connect(save.saveButtons, &QDialogButtonBox::accepted, saveSheet, &QDialog::accept);
+    makeModal(*unitEditSheet);
+    information.whenBuilt([](QDialog& sheet, auto&) { makeModal(sheet); });
+    distanceMarkers.whenBuilt([](QDialog& sheet, auto&) { makeModal(sheet); });
+    save.whenBuilt([](QDialog& sheet, Ui::SaveSheet& design) {
+        makeModal(sheet);
+        QObject::connect(design.saveButtons, &QDialogButtonBox::accepted, &sheet, &QDialog::accept);
+    });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/LazyWindow.h"
 #include "ui_AcetateWindow.h"
 #include "ui_DistanceMarkerDialog.h"
 #include "ui_InformationWindow.h"
@@ -14,8 +15,10 @@
 #include <QMainWindow>
 #include <QPointer>
 
-// Every window design of the application, loaded once with the acetate.
-// The secondary windows are children of the acetate, which owns them.
+// Every window design of the application. Those the acetate and its
+// controller need from the start are loaded with the acetate; the dialogs
+// that only a command opens are made when first asked for. The secondary
+// windows are children of the acetate, which owns them.
 class WindowDesigns {
 public:
     explicit WindowDesigns(QMainWindow& acetate);
@@ -24,20 +27,16 @@ public:
     Ui::AcetateWindow acetate;
     Ui::UnitViews unitViews;
     Ui::PreferencesWindow preferences;
-    Ui::InformationWindow information;
-    Ui::DistanceMarkerDialog distanceMarkers;
-    Ui::WaypointDetailsWindow waypointDetails;
     Ui::UnitEditSheet unitEdit;
-    Ui::SaveSheet save;
     Ui::ZoomWindow zoom;
+    LazyWindow<Ui::InformationWindow, QDialog> information;
+    LazyWindow<Ui::DistanceMarkerDialog, QDialog> distanceMarkers;
+    LazyWindow<Ui::WaypointDetailsWindow, QDialog> waypointDetails;
+    LazyWindow<Ui::SaveSheet, QDialog> save;
 
     // Home of the three unit views while the main toolbar does not show them.
     QWidget* unitViewsWidget;
     QWidget* preferencesWindow;
-    QDialog* informationWindow;
-    QDialog* distanceMarkerDialog;
-    QDialog* waypointDetailsWindow;
     QDialog* unitEditSheet;
-    QDialog* saveSheet;
     QWidget* zoomWindow;
 };

@@ -48,4 +48,17 @@ TEST_F(Acetate, APictureLiesUnderTheRouteAndOnlyAPictureFileShowsOne) {
     EXPECT_FALSE(window->isWindowModified());
 }
 
+// The sheet is made only when first asked for, and then works as designed.
+TEST_F(Acetate, TheSaveSheetIsMadeWhenFirstShown) {
+    EXPECT_FALSE(d().save.isBuilt());
+    controller().showSaveAsSheet();
+    QDialog* sheet = d().save.window();
+    ASSERT_TRUE(sheet->isVisible());
+    EXPECT_EQ(sheet->parentWidget(), window.get());
+    EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
+    d().save.ui().saveButtons->button(QDialogButtonBox::Ok)->click();
+    EXPECT_FALSE(sheet->isVisible());
+    EXPECT_EQ(sheet->result(), QDialog::Accepted);
+}
+
 } // namespace

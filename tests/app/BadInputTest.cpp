@@ -23,7 +23,7 @@ protected:
         Session::placeMarkers("1", "mile(s)");
         const bool refused = Alerts::answered().size() > alerts;
         if (refused)
-            d().distanceMarkerDialog->reject();
+            d().distanceMarkers.window()->reject();
         return !refused;
     }
     // Reads a route of waypoints at the places given as text.
@@ -181,7 +181,7 @@ TEST_F(BadInput, ABinaryOrGarbledDefaultsStoreStartsAsDesignedAndIsRewritten) {
     write(settings().fileName(), garbage + "\n[General]\nWandrelShowInfoAtStartup=NO\n" +
                                      "includeDistancesForWeb=\"\\x\n=\n[[[\n");
     start();
-    EXPECT_FALSE(d().informationWindow->isVisible());
+    EXPECT_FALSE(d().information.window()->isVisible());
     traceTriangle();
     EXPECT_EQ(length(), "3.000");
     type(d().unitViews.numberOfUnits2, "2");

@@ -59,7 +59,7 @@ TEST_F(FailedWrites, AQuitWithNowhereToWriteSaysSo) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, plain + "/Preferences");
     AppDataFolder::setPath(plain + "/Application Support");
     open();
-    d().informationWindow->accept(); // a first start welcomes
+    d().information.window()->accept(); // a first start welcomes
     addUnit("chains", "ch", 20.1168f);
     quit();
     expectToldOfBoth();

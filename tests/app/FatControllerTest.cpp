@@ -124,7 +124,7 @@ TEST_F(Figures, ControlsCarryTheNamesAScreenReaderAnnounces) {
         EXPECT_EQ(face->text(QAccessible::Name), name);
     }
     // A control with a visible label is named by the label's words.
-    const auto& m = d().distanceMarkers;
+    const auto& m = d().distanceMarkers.ui();
     const std::tuple<QLabel*, QWidget*, QString> labelled[] = {
         {u.scaleUnitLabel, u.scaleUnits2, "Scale unit"},
         {u.answerUnitLabel, u.answerUnits2, "Length unit"},
@@ -137,7 +137,7 @@ TEST_F(Figures, ControlsCarryTheNamesAScreenReaderAnnounces) {
         EXPECT_EQ(label->text(), text);
         EXPECT_FALSE(text.isEmpty());
     }
-    for (QAbstractButton* button : d().distanceMarkerDialog->findChildren<QAbstractButton*>())
+    for (QAbstractButton* button : d().distanceMarkers.window()->findChildren<QAbstractButton*>())
         EXPECT_EQ(button->accessibleName(), button->text());
 }
 

@@ -30,7 +30,7 @@ TEST_F(MarkerCommands, TenPixelsIsTheSmallestIntervalAndRemovingTakesOnlyTheMark
     EXPECT_EQ(length(), "1.500") << "markers lie on the line";
     view()->showInfo();
     EXPECT_EQ(legRows(), 2) << "markers are no waypoints";
-    EXPECT_FALSE(d().distanceMarkerDialog->isVisible());
+    EXPECT_FALSE(d().distanceMarkers.window()->isVisible());
     EXPECT_TRUE(removeItem()->isEnabled());
     EXPECT_TRUE(window->isWindowModified());
     EXPECT_TRUE(Alerts::answered().isEmpty());
@@ -40,9 +40,9 @@ TEST_F(MarkerCommands, TenPixelsIsTheSmallestIntervalAndRemovingTakesOnlyTheMark
     EXPECT_EQ(Alerts::answered()[0].title, "Place Distance Markers");
     EXPECT_EQ(Alerts::answered()[0].message,
               "Scale unit is km. You can't place markers every 40 m");
-    EXPECT_TRUE(d().distanceMarkerDialog->isVisible()) << "to try another interval";
+    EXPECT_TRUE(d().distanceMarkers.window()->isVisible()) << "to try another interval";
     EXPECT_EQ(markerCount(), 29);
-    d().distanceMarkerDialog->reject();
+    d().distanceMarkers.window()->reject();
 
     const MyPoint* first = route().getFirstItem();
     window->setWindowModified(false);
@@ -55,7 +55,7 @@ TEST_F(MarkerCommands, TenPixelsIsTheSmallestIntervalAndRemovingTakesOnlyTheMark
 
 TEST_F(MarkerCommands, WaypointDetailsLetGoOfAPointTheRouteRemoved) {
     WaypointDetails details(d(), controller());
-    QWidget* detailsWindow = d().waypointDetailsWindow;
+    QWidget* detailsWindow = d().waypointDetails.window();
     details.showPointInspector(nullptr);
     EXPECT_FALSE(detailsWindow->isVisible());
 
@@ -63,10 +63,10 @@ TEST_F(MarkerCommands, WaypointDetailsLetGoOfAPointTheRouteRemoved) {
     details.showPointInspector(last);
     ASSERT_TRUE(detailsWindow->isVisible());
     EXPECT_EQ(details.getCurrentWaypoint(), last);
-    QTest::keyClicks(d().waypointDetails.waypointNameField, "Summit");
+    QTest::keyClicks(d().waypointDetails.ui().waypointNameField, "Summit");
     route().deleteLastItem();
     EXPECT_EQ(details.getCurrentWaypoint(), nullptr);
-    QTest::mouseClick(d().waypointDetails.waypointButtons->button(QDialogButtonBox::Ok),
+    QTest::mouseClick(d().waypointDetails.ui().waypointButtons->button(QDialogButtonBox::Ok),
                       Qt::LeftButton);
     EXPECT_FALSE(detailsWindow->isVisible());
     EXPECT_TRUE(window->isWindowModified());

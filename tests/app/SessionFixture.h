@@ -136,10 +136,10 @@ protected:
     // Asks for markers the way a user does: menu, typing, OK.
     void placeMarkers(const QString& every, const QString& unit) {
         d().acetate.placeMarkersMenuItem->trigger();
-        ASSERT_TRUE(d().distanceMarkerDialog->isVisible());
-        type(d().distanceMarkers.markerNumber, every);
-        choose(d().distanceMarkers.markerUnits, unit);
-        QTest::mouseClick(d().distanceMarkers.markerButtons->button(QDialogButtonBox::Ok),
+        ASSERT_TRUE(d().distanceMarkers.window()->isVisible());
+        type(d().distanceMarkers.ui().markerNumber, every);
+        choose(d().distanceMarkers.ui().markerUnits, unit);
+        QTest::mouseClick(d().distanceMarkers.ui().markerButtons->button(QDialogButtonBox::Ok),
                           Qt::LeftButton);
     }
     int64_t markerCount() {

@@ -19,8 +19,8 @@ protected:
 
 TEST_F(Startup, FirstStartKeepsTheDesignAndWelcomes) {
     open();
-    EXPECT_TRUE(d().informationWindow->isVisible()) << "the welcome sheet";
-    EXPECT_FALSE(d().information.wandrelShowAtStartupButton->isChecked());
+    EXPECT_TRUE(d().information.window()->isVisible()) << "the welcome sheet";
+    EXPECT_FALSE(d().information.ui().wandrelShowAtStartupButton->isChecked());
     EXPECT_TRUE(d().preferences.includeJournalForWeb->isChecked());
     EXPECT_TRUE(d().preferences.webImageSize0->isChecked());
     EXPECT_EQ(d().preferences.mainWindowColour->color(), window->tint());
@@ -32,7 +32,7 @@ TEST_F(Startup, FirstStartKeepsTheDesignAndWelcomes) {
     EXPECT_FALSE(view()->DontShowWaypointAlertIsSet());
     EXPECT_EQ(controller().getScaleText()->string(), " Scale is 1 mile(s) ");
     EXPECT_TRUE(window->isMaximized());
-    d().informationWindow->accept();
+    d().information.window()->accept();
 }
 
 TEST_F(Startup, StoredValuesAreReadAsTheyAreKept) {
@@ -44,7 +44,7 @@ TEST_F(Startup, StoredValuesAreReadAsTheyAreKept) {
     put("WandrelDontShowWaypointAlert", "YES");
     put("WandrelRouteFolder", "/srv/routes");
     open();
-    EXPECT_FALSE(d().informationWindow->isVisible());
+    EXPECT_FALSE(d().information.isBuilt()) << "the welcome sheet is made only to be shown";
     // The ends went to (120, 0) and (0, 0); the bar then fits around them.
     EXPECT_EQ(bar()->getThisEnd(), QPointF(140, 20));
     EXPECT_EQ(bar()->getThatEnd(), QPointF(20, 20));
@@ -54,6 +54,8 @@ TEST_F(Startup, StoredValuesAreReadAsTheyAreKept) {
     EXPECT_EQ(controller().getRouteFolder(), "/srv/routes");
     // The route's notice flag lives in a check box the route here lacks.
     EXPECT_FALSE(view()->DontShowWaypointAlertIsSet());
+    quit();
+    EXPECT_EQ(stored("WandrelShowInfoAtStartup"), "NO") << "kept though the sheet never came";
 }
 
 class Preferring : public Session {
@@ -89,7 +91,7 @@ TEST_F(Preferring, EveryChoiceComesBackAfterARestartButTheLineStyleDoesNot) {
     addUnit("chains", "ch", 20.1168f);
     QTest::mouseClick(prefs().includeJournalForWeb, Qt::LeftButton);
     QTest::mouseClick(prefs().webImageSize2, Qt::LeftButton);
-    d().information.wandrelShowAtStartupButton->setChecked(true);
+    d().information.ui().wandrelShowAtStartupButton->setChecked(true);
     const bool journal = prefs().includeJournalForWeb->isChecked();
     dragBarEnd(true, {300, 90});
     type(d().unitViews.numberOfUnits2, "750");
@@ -105,8 +107,8 @@ TEST_F(Preferring, EveryChoiceComesBackAfterARestartButTheLineStyleDoesNot) {
 
     put("WandrelLineWidthSliderVaule", "9"); // written, never read
     open();
-    ASSERT_TRUE(d().informationWindow->isVisible()) << "asked to welcome at every start";
-    d().informationWindow->accept();
+    ASSERT_TRUE(d().information.window()->isVisible()) << "asked to welcome at every start";
+    d().information.window()->accept();
     EXPECT_EQ(prefs().mainWindowColour->color().rgba(), tint.rgba());
     EXPECT_NEAR(window->tint().alphaF(), 0.05, 0.001);
     EXPECT_EQ(prefs().includeJournalForWeb->isChecked(), journal);

@@ -145,10 +145,10 @@ TEST_P(Translated, MenusToolbarAndPreferencesReadInTheLanguage) {
     EXPECT_EQ(designs.preferences.unitTableView->model()->headerData(0, Qt::Horizontal),
               expected().nameColumn);
     EXPECT_EQ(designs.unitEditSheet->windowTitle(), expected().unitSheet);
-    EXPECT_EQ(designs.information.closeTheAboutWindowButton->text(), expected().welcomeButton);
+    EXPECT_EQ(designs.information.ui().closeTheAboutWindowButton->text(), expected().welcomeButton);
     EXPECT_EQ(controller.getScaleText()->string(), expected().caption);
     // The toolkit's own words in the same windows.
-    EXPECT_EQ(designs.distanceMarkers.markerButtons->button(QDialogButtonBox::Cancel)->text(),
+    EXPECT_EQ(designs.distanceMarkers.ui().markerButtons->button(QDialogButtonBox::Cancel)->text(),
               expected().cancel);
 
     // The pop-up's titles and the names the controller looks for come from
@@ -171,15 +171,15 @@ TEST_P(Translated, InspectorAndAlertReadInTheLanguage) {
 
     Alerts::scriptAnswers({});
     designs.acetate.placeMarkersMenuItem->trigger();
-    designs.distanceMarkers.markerNumber->setText(QStringLiteral("40"));
-    choose(designs.distanceMarkers.markerUnits, "m");
-    QTest::mouseClick(designs.distanceMarkers.markerButtons->button(QDialogButtonBox::Ok),
+    designs.distanceMarkers.ui().markerNumber->setText(QStringLiteral("40"));
+    choose(designs.distanceMarkers.ui().markerUnits, "m");
+    QTest::mouseClick(designs.distanceMarkers.ui().markerButtons->button(QDialogButtonBox::Ok),
                       Qt::LeftButton);
     inspector.getWindow()->hide();
     ASSERT_EQ(Alerts::answered().size(), 1);
     EXPECT_EQ(Alerts::answered()[0].title, expected().alertTitle);
     EXPECT_EQ(Alerts::answered()[0].message, expected().alertMessage);
-    designs.distanceMarkerDialog->hide();
+    designs.distanceMarkers.window()->hide();
 }
 
 // Figures are read back and pasted into spreadsheets: a point, three
