@@ -11,6 +11,7 @@
 #include "tracing/WandrelTracingView.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QTabBar>
 
 namespace {
@@ -114,10 +115,19 @@ ToolbarItems::~ToolbarItems() {
 void ToolbarItems::createToolbars(Defaults* store) {
     if (!mainBar)
         placeToolbars();
+    configurationStore = store;
     for (Toolbar* bar : {mainBar.data(), prefsBar.data()}) {
+        if (!bar)
+            continue;
         bar->setConfigurationStore(store);
         bar->loadConfiguration();
     }
+}
+
+Toolbar* ToolbarItems::prefsToolbar() {
+    if (!prefsBar && mainBar)
+        placePrefsToolbar();
+    return prefsBar;
 }
 
 void ToolbarItems::placeToolbars() {
@@ -125,19 +135,36 @@ void ToolbarItems::placeToolbars() {
     mainBar->setAllowsUserCustomization(true);
     designs.acetateWindow.addToolBar(Qt::TopToolBarArea, mainBar);
 
-    prefsBar = new Toolbar(prefsToolbarIdentifier, *this); // owned by the preferences window
-    designs.preferences.preferencesLayout->insertWidget(0, prefsBar);
-    prefsBar->setSelectedItemIdentifier(QStringLiteral("generalItemIdentifier"));
     switchPrefsTab(1);
     // The toolbar is the way between the tabs; it follows whatever shows one.
     if (auto* tabBar =
             wandrelPrefsTabView->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly))
         tabBar->hide();
-    connect(wandrelPrefsTabView, &QTabWidget::currentChanged, this, [this](int index) {
-        const int tag = wandrelPrefsTabView->widget(index)->property("identifier").toInt();
-        if (const Entry* item = tabItem(tag))
-            prefsBar->setSelectedItemIdentifier(QLatin1String(item->identifier));
-    });
+    connect(wandrelPrefsTabView, &QTabWidget::currentChanged, this, &ToolbarItems::followShownTab);
+    // However the window comes to be shown, it comes with its toolbar.
+    designs.preferencesWindow->installEventFilter(this);
+}
+
+void ToolbarItems::placePrefsToolbar() {
+    designs.preferencesWindow->removeEventFilter(this);
+    prefsBar = new Toolbar(prefsToolbarIdentifier, *this); // owned by the preferences window
+    designs.preferences.preferencesLayout->insertWidget(0, prefsBar);
+    followShownTab();
+    prefsBar->setConfigurationStore(configurationStore);
+    prefsBar->loadConfiguration();
+}
+
+bool ToolbarItems::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched == designs.preferencesWindow)
+        prefsToolbar();
+    return false;
+}
+
+void ToolbarItems::followShownTab() {
+    const QWidget* shown = wandrelPrefsTabView->currentWidget();
+    const Entry* item = shown ? tabItem(shown->property("identifier").toInt()) : nullptr;
+    if (prefsBar && item)
+        prefsBar->setSelectedItemIdentifier(QLatin1String(item->identifier));
 }
 
 void ToolbarItems::customiseToolbar() {

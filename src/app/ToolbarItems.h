@@ -28,10 +28,12 @@ public:
     ~ToolbarItems() override;
 
     // Makes both toolbars with the configuration saved in `store`, or their
-    // default ones. Called again, it reloads them, with the new store.
+    // default ones. Called again, it reloads them, with the new store. The
+    // preferences toolbar is made when first asked for, at the latest as its
+    // window is shown, as few sessions open that window.
     void createToolbars(Defaults* store);
     Toolbar* mainToolbar() const { return mainBar; }
-    Toolbar* prefsToolbar() const { return prefsBar; }
+    Toolbar* prefsToolbar();
 
     // Opens the main toolbar's customisation palette.
     void customiseToolbar();
@@ -44,8 +46,13 @@ public:
     QStringList defaultItemIdentifiers(const Toolbar& toolbar) const override;
     QStringList selectableItemIdentifiers(const Toolbar& toolbar) const override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void placeToolbars();
+    void placePrefsToolbar();
+    void followShownTab();
     std::function<void()> actionFor(const Entry& entry);
     QWidget* viewFor(const Entry& entry) const;
 
@@ -55,4 +62,5 @@ private:
     QTabWidget* wandrelPrefsTabView;
     QPointer<Toolbar> mainBar;
     QPointer<Toolbar> prefsBar;
+    Defaults* configurationStore = nullptr;
 };

@@ -126,6 +126,21 @@ TEST_F(Toolbars, PreferencesToolbarStartsOnGeneralAndFollowsTheTabs) {
     EXPECT_FALSE(prefsBar().item("unitsItemIdentifier")->isChecked());
 }
 
+// Made with its window, above the tabs, on whichever tab shows by then.
+TEST_F(Toolbars, PreferencesToolbarComesWithItsWindowOnTheShownTab) {
+    start();
+    EXPECT_EQ(d().preferencesWindow->findChild<Toolbar*>(), nullptr);
+    controller().switchPrefsTab(3);
+    controller().showPreferences();
+    auto* made = d().preferencesWindow->findChild<Toolbar*>();
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made, &prefsBar());
+    EXPECT_EQ(d().preferences.preferencesLayout->indexOf(made), 0);
+    EXPECT_TRUE(made->isVisible());
+    EXPECT_TRUE(made->item("unitsItemIdentifier")->isChecked());
+    EXPECT_FALSE(made->item("generalItemIdentifier")->isChecked());
+}
+
 TEST_F(Toolbars, SavedConfigurationComesBackWithItemsTheToolbarNoLongerOffers) {
     Defaults().setStringList(ToolbarItems::mainToolbarIdentifier,
                              {"snapshotItemIdentifier", "journalItemIdentifier", "noSuchItem",
