@@ -4,10 +4,12 @@
 #include <string>
 
 // Base record of every collection: an identifier and a visibility flag.
+// No virtual functions: a route holds many thousands of points, and a table
+// pointer would double a point's size. Records are owned by their concrete
+// type, never destroyed through this base, hence the protected destructor.
 class dataObject {
 public:
     dataObject() = default;
-    virtual ~dataObject() = default;
     dataObject(const dataObject&) = default;
     dataObject& operator=(const dataObject&) = default;
 
@@ -19,9 +21,13 @@ public:
     // Every record matches any filter.
     bool contains(const void* /*anything*/) const { return true; }
     // The sort key; records carry no named fields, so every key is empty.
-    virtual std::string getFieldByName(const std::string& /*name*/) const { return {}; }
+    std::string getFieldByName(const std::string& /*name*/) const { return {}; }
+
+protected:
+    ~dataObject() = default;
 
 private:
-    bool visible = true;
+    // Id first: a derived record may use the padding after the flag.
     int32_t Id = 0;
+    bool visible = true;
 };

@@ -11,7 +11,7 @@ namespace {
 // Counts the live instances, so a leak or a second destruction shows.
 struct Counted : dataObject {
     explicit Counted(int k) : kind(k) { ++alive; }
-    ~Counted() override { --alive; }
+    ~Counted() { --alive; }
     Counted(const Counted&) = delete;
     Counted& operator=(const Counted&) = delete;
     static inline int alive = 0;
