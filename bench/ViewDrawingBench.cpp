@@ -8,8 +8,9 @@
 
 #include <memory>
 
-// The whole tracing view: its paint event through QWidget::render, and a
-// pointer movement or a drag delivered as a real event before the redraw.
+// The whole tracing view: its paint event through QWidget::render (or, for
+// the pointer moving while tracing, the window's own repaint), and a pointer
+// movement or a drag delivered as a real event before the redraw.
 
 namespace {
 
@@ -65,6 +66,27 @@ void send(WandrelTracingView& view, QEvent::Type type, QPointF at, Qt::MouseButt
     QCoreApplication::sendEvent(&view, &event);
 }
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    int64_t paints = 0;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+// Shown, painted once, with nothing left to repaint.
+void showAndSettle(WandrelTracingView& view) {
+    view.show();
+    QCoreApplication::processEvents();
+    view.repaint();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+}
+
 void render(WandrelTracingView& view, QImage& image) {
     image.fill(Qt::transparent);
     view.render(&image);
@@ -82,16 +104,41 @@ void BM_viewPass(benchmark::State& state) {
     });
 }
 
+// While tracing, the pointer wanders a little way from the last point, as it
+// does before the next click. The view is on screen (offscreen), and the
+// repaint is the one the application makes: the region the view marked as
+// changed, painted into the window's backing store.
 void BM_viewPointerMove(benchmark::State& state) {
     const PointDataSource& route = routeInView(state.range(0));
     ViewFixture fixture(route, false, false);
-    QImage image = makeImage();
-    // The route's picture is drawn once, before the pointer moves.
-    render(fixture.view, image);
+    showAndSettle(fixture.view);
+    const PaintCounter counter(fixture.view);
+    const MyPoint* last = route.getLastPoint();
+    const QPointF home(last->getX(), viewHeight - last->getY());
     int step = 0;
     runAgainstPolyline(state, baselineRoute(state.range(0)), [&] {
         ++step;
-        send(fixture.view, QEvent::MouseMove, QPointF(600 + step % 50, 400 + step % 30),
+        send(fixture.view, QEvent::MouseMove, home + QPointF(20 + step % 50, 10 + step % 30),
+             Qt::NoButton, Qt::NoButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    });
+    if (counter.paints < state.iterations())
+        state.SkipWithError("a movement was not repainted");
+}
+
+// The same movements, each followed by a render of the whole view into an
+// image, as if every movement changed everything.
+void BM_viewPointerMoveWholeView(benchmark::State& state) {
+    const PointDataSource& route = routeInView(state.range(0));
+    ViewFixture fixture(route, false, false);
+    QImage image = makeImage();
+    render(fixture.view, image);
+    const MyPoint* last = route.getLastPoint();
+    const QPointF home(last->getX(), viewHeight - last->getY());
+    int step = 0;
+    runAgainstPolyline(state, baselineRoute(state.range(0)), [&] {
+        ++step;
+        send(fixture.view, QEvent::MouseMove, home + QPointF(20 + step % 50, 10 + step % 30),
              Qt::NoButton, Qt::NoButton);
         render(fixture.view, image);
     });
@@ -150,6 +197,12 @@ BENCHMARK(BM_viewPointerMove)
     ->ArgName("points")
     ->Arg(1000)
     ->Arg(10000)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_viewPointerMoveWholeView)
+    ->ArgName("points")
+    ->Arg(1000)
     ->Arg(100000)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
