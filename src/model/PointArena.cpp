@@ -32,10 +32,15 @@ MyPoint* PointArena::make(const MyPoint& value) {
     return ::new (slot) MyPoint(value);
 }
 
+// The last slot handed out goes back to the bump, which keeps the slots in
+// use free of holes when the newest point is the one taken away.
 void PointArena::discard(MyPoint* point) {
     point->~MyPoint();
     ASAN_POISON_MEMORY_REGION(point, sizeof(MyPoint));
-    freeSlots.push_back(point);
+    if (bumped > 0 && point == slotAt(bumped - 1))
+        --bumped;
+    else
+        freeSlots.push_back(point);
     --liveCount;
 }
 
@@ -62,9 +67,11 @@ void* PointArena::takeSlot() {
         chunks.push_back(std::make_unique_for_overwrite<Slot[]>(chunkPoints));
         ASAN_POISON_MEMORY_REGION(chunks.back().get(), chunkBytes);
     }
-    Slot& slot = chunks[bumped / chunkPoints][bumped % chunkPoints];
-    ++bumped;
-    return slot.bytes;
+    return slotAt(bumped++);
+}
+
+void* PointArena::slotAt(size_t index) const {
+    return chunks[index / chunkPoints][index % chunkPoints].bytes;
 }
 
 // A route cleared and traced again fills the same chunk from its start;

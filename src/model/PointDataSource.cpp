@@ -3,11 +3,11 @@
 #include "model/DistanceMarkers.h"
 #include "model/ModelLog.h"
 #include "model/RouteCheckBox.h"
+#include "model/RouteSums.h"
 #include "model/RouteWindow.h"
 #include "model/RouteXml.h"
 #include "model/WaypointTable.h"
 
-#include <cmath>
 #include <span>
 
 MyPoint* PointDataSource::add(std::unique_ptr<MyPoint> point) {
@@ -106,10 +106,13 @@ int32_t PointDataSource::pointNumberForWaypoint(int32_t n) const {
     return 0;
 }
 
+// Walks that need no route order go through the arena when they can.
 int32_t PointDataSource::WaypointCount() const {
     int32_t waypoints = 0;
-    for (const MyPoint* p : items())
-        waypoints += p->isWaypoint() ? 1 : 0;
+    const auto count = [&waypoints](const MyPoint& p) { waypoints += p.isWaypoint() ? 1 : 0; };
+    if (!pointArena().visitInPlace(count))
+        for (const MyPoint* p : items())
+            count(*p);
     return waypoints;
 }
 
@@ -160,17 +163,30 @@ bool PointDataSource::isBetween(const MyPoint& p, const MyPoint& a, const MyPoin
 
 std::unique_ptr<MyPoint> PointDataSource::newPointBetweenThisPoint(const MyPoint& a,
                                                                    const MyPoint& b, float t) {
-    const float dx = (b.getX() - a.getX()) * t;
-    const float dy = (b.getY() - a.getY()) * t;
-    return std::make_unique<MyPoint>(a.getX() + dx, a.getY() + dy);
+    return std::make_unique<MyPoint>(pointBetween(a, b, t));
 }
 
+MyPoint PointDataSource::pointBetween(const MyPoint& a, const MyPoint& b, float t) {
+    const float dx = (b.getX() - a.getX()) * t;
+    const float dy = (b.getY() - a.getY()) * t;
+    return {a.getX() + dx, a.getY() + dy};
+}
+
+// Each point is read once: the segment's start is the previous end.
 float PointDataSource::sumOfSegments(int64_t from, int64_t to) const {
+    if (from >= to)
+        return 0;
     const std::span<MyPoint* const> points = items();
     float sum = 0;
-    for (auto i = static_cast<size_t>(from); i < static_cast<size_t>(to); ++i)
-        sum = static_cast<float>(static_cast<double>(sum) +
-                                 segmentLength(*points[i], *points[i + 1]));
+    float ax = points[static_cast<size_t>(from)]->getX();
+    float ay = points[static_cast<size_t>(from)]->getY();
+    for (auto i = static_cast<size_t>(from) + 1; i <= static_cast<size_t>(to); ++i) {
+        const float bx = points[i]->getX();
+        const float by = points[i]->getY();
+        sum = RouteSums::addLength(sum, RouteSums::segmentLength(ax, ay, bx, by));
+        ax = bx;
+        ay = by;
+    }
     return sum;
 }
 
@@ -178,18 +194,34 @@ float PointDataSource::totalDistance() const {
     return count() < 2 ? 0.0f : sumOfSegments(0, count() - 1);
 }
 
+// Both ends found in one walk; each is as pointNumberForWaypoint gives it.
 float PointDataSource::distanceBetweennthWaypoint(int32_t m, int32_t n) const {
-    const int32_t from = pointNumberForWaypoint(m);
-    const int32_t to = pointNumberForWaypoint(n);
-    return count() < 2 ? 0.0f : sumOfSegments(from, to);
+    if (count() < 2)
+        return 0;
+    const std::span<MyPoint* const> points = items();
+    int64_t from = 0;
+    int64_t to = 0;
+    bool foundFrom = false;
+    bool foundTo = false;
+    int64_t counter = -1;
+    for (size_t i = 0; i < points.size() && !(foundFrom && foundTo); ++i) {
+        if (!points[i]->isWaypoint())
+            continue;
+        ++counter;
+        if (counter == m) {
+            from = static_cast<int64_t>(i);
+            foundFrom = true;
+        }
+        if (counter == n) {
+            to = static_cast<int64_t>(i);
+            foundTo = true;
+        }
+    }
+    return sumOfSegments(from, to);
 }
 
-// Squares summed in single precision, the root taken in double.
 double PointDataSource::segmentLength(const MyPoint& a, const MyPoint& b) {
-    const float dx = rtAbs(a.getX() - b.getX());
-    const float dy = rtAbs(a.getY() - b.getY());
-    const float s = dx * dx + dy * dy;
-    return std::sqrt(static_cast<double>(s));
+    return RouteSums::segmentLength(a.getX(), a.getY(), b.getX(), b.getY());
 }
 
 float PointDataSource::distanceBetweenThisPoint(const MyPoint& a, const MyPoint& b) {
@@ -201,16 +233,17 @@ float PointDataSource::totalArea() const {
     if (points.size() < 2)
         return 0;
     float a = 0;
-    for (size_t i = 0; i + 1 < points.size(); ++i) {
-        const MyPoint& p = *points[i];
-        const MyPoint& q = *points[i + 1];
-        a = a + p.getX() * q.getY();
-        a = a - q.getX() * p.getY();
+    float px = points.front()->getX();
+    float py = points.front()->getY();
+    for (size_t i = 1; i < points.size(); ++i) {
+        const float qx = points[i]->getX();
+        const float qy = points[i]->getY();
+        a = RouteSums::addEdge(a, px, py, qx, qy);
+        px = qx;
+        py = qy;
     }
-    const MyPoint& first = *points.front();
-    const MyPoint& last = *points.back();
-    a = a + last.getX() * first.getY();
-    a = a - first.getX() * last.getY();
+    // The closing edge, from the last point back to the first.
+    a = RouteSums::addEdge(a, px, py, points.front()->getX(), points.front()->getY());
     return rtAbs(a / 2);
 }
 
@@ -237,17 +270,17 @@ float PointDataSource::getWidth() const {
 }
 
 void PointDataSource::applyScale(float s) {
-    for (MyPoint* p : items()) {
-        p->setX(p->getX() * s);
-        p->setY(p->getY() * s);
-    }
+    eachPoint([s](MyPoint& p) {
+        p.setX(p.getX() * s);
+        p.setY(p.getY() * s);
+    });
 }
 
 void PointDataSource::applyTransformX(float dx, float dy) {
-    for (MyPoint* p : items()) {
-        p->setX(p->getX() + dx);
-        p->setY(p->getY() + dy);
-    }
+    eachPoint([dx, dy](MyPoint& p) {
+        p.setX(p.getX() + dx);
+        p.setY(p.getY() + dy);
+    });
 }
 
 void PointDataSource::releasePoints() {
@@ -274,11 +307,14 @@ void PointDataSource::reloadTable() const {
         routeInspectorTableView->reloadData();
 }
 
-void PointDataSource::addMarkersAt(float interval, const std::string& units, float numberOfUnits) {
+// Markers would be named by their distance in units, but points keep no
+// names, so the units go unused.
+void PointDataSource::addMarkersAt(float interval, const std::string& /*units*/,
+                                   float /*numberOfUnits*/) {
     ModelLog::write("adding markers");
     ModelLog::write("passed interval: " + ModelLog::fixed(interval));
     removeDistanceMarkers();
-    insertAll(DistanceMarkers(interval, units, numberOfUnits).along(items()));
+    insertAll(DistanceMarkers(interval).along(items()));
 }
 
 void PointDataSource::removeDistanceMarkers() {

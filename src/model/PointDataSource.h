@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 class RouteCheckBox;
@@ -56,6 +57,8 @@ public:
     static bool isBetween(const MyPoint& p, const MyPoint& a, const MyPoint& b);
     static std::unique_ptr<MyPoint> newPointBetweenThisPoint(const MyPoint& a, const MyPoint& b,
                                                              float t);
+    // The same point by value, for callers that keep it elsewhere.
+    static MyPoint pointBetween(const MyPoint& a, const MyPoint& b, float t);
 
     float totalDistance() const;
     float totalArea() const;
@@ -83,6 +86,9 @@ public:
     Rect tableViewFrame() const;
     void setTableViewFrame(const Rect& frame);
     const PointArena& pointArena() const { return itemStorage(); }
+    // The points in route order, for walks that would otherwise look each
+    // one up by index.
+    std::span<MyPoint* const> points() const { return items(); }
 
     // Told of every point just before the route destroys it, so holders of
     // non-owning pointers can let go.
@@ -106,6 +112,13 @@ protected:
 
 private:
     float sumOfSegments(int64_t from, int64_t to) const;
+    // Every point once, in no particular order: in place when the arena
+    // can, else through the route.
+    template <typename Visit> void eachPoint(Visit visit) {
+        if (!pointArena().visitInPlace(visit))
+            for (MyPoint* p : items())
+                visit(*p);
+    }
     void reloadTable() const;
 
     RouteOwner* owner = nullptr;

@@ -2,34 +2,33 @@
 
 #include "model/PointDataSource.h"
 #include "model/RouteOwner.h"
+#include "model/RouteSums.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <span>
 
 namespace {
-
-// Added the way the route adds its length: in double, rounded back to float
-// after every segment.
-float addSegment(float sum, const MyPoint& a, const MyPoint& b) {
-    return static_cast<float>(static_cast<double>(sum) + PointDataSource::segmentLength(a, b));
-}
 
 constexpr std::array<const char*, 4> headers{"Waypoint", "Next waypoint", "From start", "To end"};
 
 } // namespace
 
+// Both sums add the way the route adds its length (RouteSums).
 WaypointTable::WaypointTable(const PointDataSource& route) {
-    const int64_t n = route.count();
+    const std::span<MyPoint* const> points = route.points();
     float fromFirst = 0; // since the first waypoint
     float leg = 0;       // since the last waypoint
     bool started = false;
-    for (int64_t i = 0; i < n; ++i) {
-        const MyPoint& p = *route.getnthItem(i);
-        if (started && i > 0) {
-            const MyPoint& before = *route.getnthItem(i - 1);
-            fromFirst = addSegment(fromFirst, before, p);
-            leg = addSegment(leg, before, p);
+    for (size_t i = 0; i < points.size(); ++i) {
+        const MyPoint& p = *points[i];
+        if (started) {
+            const MyPoint& before = *points[i - 1];
+            const double segment =
+                RouteSums::segmentLength(before.getX(), before.getY(), p.getX(), p.getY());
+            fromFirst = RouteSums::addLength(fromFirst, segment);
+            leg = RouteSums::addLength(leg, segment);
         }
         if (!p.isWaypoint())
             continue;

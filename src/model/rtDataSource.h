@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // An ordered collection that owns its items and compares them by identity.
@@ -18,7 +19,7 @@
 // in item into an entry, names the item of an entry and destroys them.
 template <typename T, typename Items = rtOwnedItems<T>> class rtDataSource {
 public:
-    using Insertion = rtInsertion<T>;
+    using Insertion = rtInsertion<std::unique_ptr<T>>;
     using Entry = typename Items::Entry;
 
     rtDataSource() = default;
@@ -155,46 +156,61 @@ protected:
 
     // Places every insertion in one pass, in order of `before`, keeping the
     // given order among equal indices. Items already held stay the same
-    // objects.
-    void insertAll(std::vector<Insertion> insertions) {
-        if (insertions.empty())
-            return;
-        std::vector<Entry> merged;
-        merged.reserve(collection.size() + insertions.size());
-        size_t next = 0;
-        for (Insertion& insertion : insertions) {
-            const size_t before = std::min(insertion.before, collection.size());
-            for (; next < before; ++next)
-                merged.push_back(std::move(collection[next]));
-            if (insertion.item)
-                merged.push_back(storage.adopt(std::move(insertion.item)));
+    // objects. Items given by value need storage that makes copies.
+    template <typename Item> void insertAll(std::vector<rtInsertion<Item>> insertions) {
+        // Room first, so that nothing made is left outside the collection.
+        collection.reserve(collection.size() + insertions.size());
+        std::vector<std::pair<size_t, Entry>> made;
+        made.reserve(insertions.size());
+        for (auto& insertion : insertions)
+            if (Entry entry = entryFor(insertion.item))
+                made.emplace_back(std::min(insertion.before, collection.size()), std::move(entry));
+        // Moved up from the back, in place, so no entry moves twice.
+        size_t read = collection.size();
+        collection.resize(read + made.size());
+        size_t write = collection.size();
+        for (auto m = made.rbegin(); m != made.rend(); ++m) {
+            while (read > m->first)
+                collection[--write] = std::move(collection[--read]);
+            collection[--write] = std::move(m->second);
         }
-        for (; next < collection.size(); ++next)
-            merged.push_back(std::move(collection[next]));
-        collection = std::move(merged);
     }
 
-    // Removes every item that `picks` chooses, in one pass. Each is reported
-    // through willRemove() while the collection is still whole; `picks` must
-    // give the same answer both times it is asked about an item.
+    // Removes every item that `picks` chooses, asking once about each. Each
+    // is reported through willRemove() while the collection is still whole.
     template <typename Predicate> void removeIf(Predicate picks) {
-        for (const Entry& entry : collection)
-            if (picks(*Items::pointer(entry)))
-                willRemove(Items::pointer(entry));
-        eraseWhere(picks);
+        std::vector<size_t> picked;
+        for (size_t i = 0; i < collection.size(); ++i)
+            if (picks(*Items::pointer(collection[i]))) {
+                willRemove(Items::pointer(collection[i]));
+                picked.push_back(i);
+            }
+        eraseAt(picked);
     }
 
 private:
-    // Keeps the order of the rest. The removed go last first, so storage
+    Entry entryFor(std::unique_ptr<T>& item) {
+        return item ? storage.adopt(std::move(item)) : Entry{};
+    }
+    Entry entryFor(const T& value) { return storage.make(value); }
+
+    // Removes the entries at the given indices, in increasing order, and
+    // keeps the order of the rest. The removed go last first, so storage
     // that reuses their places hands them out again in collection order.
-    template <typename Predicate> void eraseWhere(Predicate picks) {
+    void eraseAt(const std::vector<size_t>& picked) {
+        if (picked.empty())
+            return;
         std::vector<Entry> gone;
-        size_t kept = 0;
-        for (size_t i = 0; i < collection.size(); ++i) {
-            if (picks(*Items::pointer(collection[i])))
+        gone.reserve(picked.size());
+        size_t kept = picked.front();
+        auto next = picked.begin();
+        for (size_t i = kept; i < collection.size(); ++i) {
+            if (next != picked.end() && *next == i) {
                 gone.push_back(std::move(collection[i]));
-            else if (kept++ != i)
-                collection[kept - 1] = std::move(collection[i]);
+                ++next;
+            } else {
+                collection[kept++] = std::move(collection[i]);
+            }
         }
         collection.erase(collection.begin() + static_cast<std::ptrdiff_t>(kept), collection.end());
         for (auto entry = gone.rbegin(); entry != gone.rend(); ++entry)

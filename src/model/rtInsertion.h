@@ -1,11 +1,11 @@
 #pragma once
 
 #include <cstddef>
-#include <memory>
 
 // An item to go in front of the one now at index `before` of a collection;
-// an index at or past the end appends.
-template <typename T> struct rtInsertion {
+// an index at or past the end appends. `Item` is an owning pointer to the
+// item, or the item's value for storage that makes its own copies.
+template <typename Item> struct rtInsertion {
     size_t before;
-    std::unique_ptr<T> item;
+    Item item;
 };

@@ -59,6 +59,25 @@ TEST(PointArenaTest, DiscardingEverythingKeepsOneChunkAndStartsOver) {
     EXPECT_EQ(arena.make(MyPoint()), first);
 }
 
+// Under the sanitizer a visit to a free slot would fault.
+TEST(PointArenaTest, TheNewestSlotGoesBackAndWalksInPlaceNeedNoHoles) {
+    PointArena arena;
+    std::vector<MyPoint*> made = fill(arena, PointArena::chunkPoints + 2);
+    size_t visited = 0;
+    const auto visit = [&visited](MyPoint& /*point*/) { ++visited; };
+    arena.discard(made.back());
+    EXPECT_TRUE(arena.visitInPlace(visit));
+    EXPECT_EQ(visited, made.size() - 1) << "no hole where the newest point was";
+    arena.discard(made[1]);
+    EXPECT_FALSE(arena.visitInPlace(visit)) << "a hole among the points";
+    EXPECT_EQ(arena.make(MyPoint()), made[1]);
+    EXPECT_EQ(arena.make(MyPoint()), made.back());
+    visited = 0;
+    EXPECT_TRUE(arena.visitInPlace(visit));
+    EXPECT_EQ(visited, made.size());
+    arena.discardAll(made);
+}
+
 #ifdef WANDREL_ASAN
 TEST(PointArenaTest, FreeSlotsArePoisonedUntilReused) {
     PointArena arena;

@@ -38,6 +38,61 @@ TEST(RouteMeasureTest, LengthIsOpenAreaIsClosedBothInFloatSteps) {
     EXPECT_EQ(wide.totalArea(), 33556472.0f);
 }
 
+// The route's loops against the formulas written out point by point, over
+// awkward coordinates: every figure must agree to the bit.
+TEST(RouteMeasureTest, TotalsAreThePlainFormulasToTheBit) {
+    Route route;
+    std::vector<std::pair<float, float>> xys;
+    uint32_t state = 7;
+    const auto draw = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return static_cast<float>(static_cast<int32_t>(state)) / 30000.0f;
+    };
+    for (int i = 0; i < 3000; ++i) {
+        xys.emplace_back(draw(), draw());
+        route.add(xys.back().first, xys.back().second,
+                  i % 1000 == 0 ? MyPoint::Waypoint : MyPoint::Regular);
+    }
+    float length = 0;
+    float toLastWaypoint = 0;
+    float area = 0;
+    for (size_t i = 0; i + 1 < xys.size(); ++i) {
+        const auto [ax, ay] = xys[i];
+        const auto [bx, by] = xys[i + 1];
+        const float dx = std::fabs(ax - bx);
+        const float dy = std::fabs(ay - by);
+        length = float(double(length) + std::sqrt(double(dx * dx + dy * dy)));
+        toLastWaypoint = i < 2000 ? length : toLastWaypoint;
+        area = area + ax * by;
+        area = area - bx * ay;
+    }
+    area = area + xys.back().first * xys.front().second;
+    area = area - xys.front().first * xys.back().second;
+    EXPECT_EQ(route.totalDistance(), length);
+    EXPECT_EQ(route.totalArea(), std::fabs(area / 2));
+    EXPECT_EQ(route.distanceBetweennthWaypoint(0, 2), toLastWaypoint);
+}
+
+// Walks in no particular order read the points in place unless a removed
+// point's slot lies among them; either way each point counts once.
+TEST(RouteMeasureTest, WholeRouteEditsReachEveryPointOnceAroundRemovedOnes) {
+    Route route{{0, 0}, {10, 0}, {20, 0}, {30, 0}};
+    route.getnthItem(1)->setWaypoint(true);
+    route.getnthItem(3)->setWaypoint(true);
+    for (int pass = 0; pass < 3; ++pass) {
+        route.applyTransformX(1, 2);
+        route.applyScale(2);
+        EXPECT_EQ(route.WaypointCount(), 2);
+        if (pass == 0)
+            route.deleteItem(route.getnthItem(2)); // leaves a free slot
+        if (pass == 1)
+            route.add(0, 0); // fills it again
+    }
+    EXPECT_EQ(route.getnthItem(0)->getX(), 14.0f);
+    EXPECT_EQ(route.getnthItem(2)->getY(), 28.0f);
+    EXPECT_EQ(route.getnthItem(3)->getX(), 2.0f) << "moved by the last pass only";
+}
+
 TEST(RouteLookUpTest, NearestIsBelowTenAndEarliestOnTies) {
     Route route{{100, 100}, {110, 100}, {100, 100}};
     EXPECT_EQ(route.getNearestPointToX(96, 105), route.getFirstItem());
