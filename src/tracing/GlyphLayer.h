@@ -35,6 +35,9 @@ public:
 private:
     bool coveredWhole(const QRect& area) const;
     void blendUnder(const QImage& sprite, const QRect& ink, QPoint at);
+#if defined(__SSE2__)
+    static void blendFour(const uint32_t* in, uint32_t* out, uint16_t* tiles, int x);
+#endif
 
     QImage layer;
     // The layer's pixels, detached once.
