@@ -103,9 +103,16 @@ void ReducedRoutePainter::addRuns(const std::vector<Run>& runs, std::vector<QPol
         if (run.from >= run.to)
             continue;
         LineSimplifier simplifier(thinning);
+        // The view's transform only scales and moves: worked out here, not
+        // through a call per point.
+        const bool scaling = toDevice.type() <= QTransform::TxScale;
         for (int64_t i = run.from; i < run.to; ++i) {
             const MyPoint* p = scene.route->getnthItem(i);
-            simplifier.add(toDevice.map(QPointF(p->getX(), p->getY())), i);
+            const QPointF at(p->getX(), p->getY());
+            simplifier.add(scaling ? QPointF(toDevice.m11() * at.x() + toDevice.dx(),
+                                             toDevice.m22() * at.y() + toDevice.dy())
+                                   : toDevice.map(at),
+                           i);
         }
         const std::vector<int64_t> kept = simplifier.finish();
         QPolygonF coreLine, bandLine;
