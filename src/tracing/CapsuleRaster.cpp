@@ -141,7 +141,9 @@ void CapsuleRaster::addSegment(QPointF a, QPointF b) {
               std::abs(dy) > 0 ? dx / dy : 0};
     const double top = std::min(a.y(), b.y()) - reach;
     const double bottom = std::max(a.y(), b.y()) + reach;
-    addRows(c, clampedIndex(std::floor(top), 0, h - 1), clampedIndex(std::ceil(bottom), 0, h - 1));
+    // Rows whose pixel centres lie within reach, and no more.
+    addRows(c, clampedIndex(std::ceil(top - 0.5), 0, h - 1),
+            clampedIndex(std::floor(bottom - 0.5), 0, h - 1));
 }
 
 // The segment's points within reach of a row bound the pixels within reach
@@ -157,8 +159,8 @@ void CapsuleRaster::addRows(const Capsule& c, int y0, int y1) {
             low = std::clamp(std::min(xa, xb), c.left, c.right);
             high = std::clamp(std::max(xa, xb), c.left, c.right);
         }
-        addRow(y, clampedIndex(std::floor(low - reach), 0, w - 1),
-               clampedIndex(std::ceil(high + reach), 0, w - 1), c);
+        addRow(y, clampedIndex(std::ceil(low - reach - 0.5f), 0, w - 1),
+               clampedIndex(std::floor(high + reach - 0.5f), 0, w - 1), c);
     }
 }
 
