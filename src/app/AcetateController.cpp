@@ -35,7 +35,7 @@ AcetateController::AcetateController(WindowDesigns& designs, FatController& c)
       answerUnits2(designs.unitViews.answerUnits2), saveDialog(designs.save),
       snapshotMenuItem(designs.acetate.snapshotMenuItem),
       snapshotCommand(std::make_unique<SnapshotCommand>(wandrelMainWindow, *snapshotView,
-                                                        ScreenGrabber::forPlatform())),
+                                                        &ScreenGrabber::forPlatform)),
       quit(&QCoreApplication::quit) {
     // Until the preferences say otherwise, the well shows the designed tint.
     if (const auto* acetate = qobject_cast<AcetateWindow*>(&wandrelMainWindow))

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <utility>
+
 namespace {
 
 constexpr int tickMs = 20;
@@ -17,8 +19,8 @@ constexpr int mostTicks = 100;
 
 } // namespace
 
-SnapshotCommand::SnapshotCommand(QWidget& w, QWidget& a, std::unique_ptr<ScreenGrabber> g)
-    : window(w), area(a), grabber(std::move(g)) {
+SnapshotCommand::SnapshotCommand(QWidget& w, QWidget& a, GrabberFinder finder)
+    : window(w), area(a), findGrabber(std::move(finder)) {
     waiting.setInterval(tickMs);
     connect(&waiting, &QTimer::timeout, this, &SnapshotCommand::tick);
 }
@@ -26,6 +28,7 @@ SnapshotCommand::SnapshotCommand(QWidget& w, QWidget& a, std::unique_ptr<ScreenG
 SnapshotCommand::~SnapshotCommand() = default;
 
 void SnapshotCommand::setGrabber(std::unique_ptr<ScreenGrabber> g) {
+    findGrabber = nullptr;
     // The old grabber takes its pending answer with it.
     grabber = std::move(g);
     if (busy) {
@@ -37,6 +40,8 @@ void SnapshotCommand::setGrabber(std::unique_ptr<ScreenGrabber> g) {
 void SnapshotCommand::start() {
     if (busy)
         return;
+    if (findGrabber)
+        grabber = std::exchange(findGrabber, nullptr)();
     if (!grabber) {
         emit failed(ScreenGrabber::unavailableMessage());
         return;

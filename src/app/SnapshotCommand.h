@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -20,12 +21,16 @@ class QWidget;
 class SnapshotCommand : public QObject {
     Q_OBJECT
 public:
-    SnapshotCommand(QWidget& window, QWidget& area, std::unique_ptr<ScreenGrabber> grabber);
+    using GrabberFinder = std::function<std::unique_ptr<ScreenGrabber>()>;
+
+    // The desktop is asked how its screen can be read only when the first
+    // snapshot is taken, as asking may mean a round trip to a bus.
+    SnapshotCommand(QWidget& window, QWidget& area, GrabberFinder findGrabber);
     ~SnapshotCommand() override;
 
-    // None means this desktop offers no way to read the screen.
+    // Instead of the one the finder would find; none means this desktop
+    // offers no way to read the screen.
     void setGrabber(std::unique_ptr<ScreenGrabber> grabber);
-    bool hasGrabber() const { return grabber != nullptr; }
     // Milliseconds between looks at the window; tests use 0.
     void setTickInterval(int ms) { waiting.setInterval(ms); }
 
@@ -45,6 +50,7 @@ private:
 
     QWidget& window;
     QWidget& area;
+    GrabberFinder findGrabber;
     std::unique_ptr<ScreenGrabber> grabber;
     QTimer waiting;
     bool busy = false;

@@ -121,6 +121,25 @@ TEST_F(Snapshot, ASecondRequestWhileHiddenIsIgnored) {
 }
 
 #ifdef WANDREL_HAVE_DBUS
+// Which way the desktop offers to read its screen is asked once, and only
+// when a snapshot is first wanted.
+TEST(SnapshotGrabber, IsFoundAtTheFirstSnapshotOnly) {
+    QWidget window;
+    QWidget area(&window);
+    int asked = 0;
+    SnapshotCommand command(window, area, [&asked] {
+        ++asked;
+        return std::unique_ptr<ScreenGrabber>();
+    });
+    QSignalSpy failed(&command, &SnapshotCommand::failed);
+    EXPECT_EQ(asked, 0);
+    command.start();
+    command.start();
+    EXPECT_EQ(asked, 1);
+    ASSERT_EQ(failed.count(), 2);
+    EXPECT_EQ(failed[1][0].toString(), ScreenGrabber::unavailableMessage());
+}
+
 TEST(PortalScreenGrabber, AnswersComeOnThePathThePortalDerivesAndAreCutToTheAcetate) {
     EXPECT_EQ(PortalScreenGrabber::requestPath(":1.42", "wandrel1"),
               "/org/freedesktop/portal/desktop/request/1_42/wandrel1");
