@@ -133,8 +133,8 @@ void ReducedRoutePainter::drawGlyphs() {
         layGlyphs();
         return;
     }
-    const QSize cells = pixels * glyphCellsPerPixel;
-    glyphCells.assign(size_t(cells.width()) * size_t(cells.height()), 0);
+    // The grid of drawn glyphs is made at the first glyph that asks.
+    glyphCells.clear();
     for (int64_t i = 0; i < count; ++i) {
         if (i == leftOut)
             continue;
@@ -199,6 +199,8 @@ bool ReducedRoutePainter::alreadyDrawn(RoutePainter::Glyph glyph, const MyPoint&
     const int y = int(std::floor(at.y() * glyphCellsPerPixel));
     if (x < 0 || y < 0 || x >= cells.width() || y >= cells.height())
         return false;
+    if (glyphCells.empty())
+        glyphCells.assign(size_t(cells.width()) * size_t(cells.height()), 0);
     uint8_t& drawn = glyphCells[size_t(y) * size_t(cells.width()) + size_t(x)];
     const uint8_t bit = glyph == RoutePainter::Glyph::Way ? 1 : 2;
     const bool seen = drawn & bit;
@@ -209,7 +211,10 @@ bool ReducedRoutePainter::alreadyDrawn(RoutePainter::Glyph glyph, const MyPoint&
 void ReducedRoutePainter::strokeInPieces(QPainter& painter, const std::vector<QPolygonF>& lines,
                                          const QPen& pen, int64_t denseFrom) {
     const bool thin = blendsPerSegment(painter, pen);
-    if (segmentsOf(lines) >= denseFrom) {
+    const int64_t segments = segmentsOf(lines);
+    if (segments == 0)
+        return;
+    if (segments >= denseFrom) {
         // Qt strokes pens a pixel wide or less on a path of its own, which
         // stays fast and which the capsules do not imitate closely enough.
         if (thin)
