@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -178,14 +179,19 @@ protected:
 
     // Removes every item that `picks` chooses, asking once about each. Each
     // is reported through willRemove() while the collection is still whole.
+    // The asking runs without a branch, so a long walk can run ahead.
     template <typename Predicate> void removeIf(Predicate picks) {
-        std::vector<size_t> picked;
-        for (size_t i = 0; i < collection.size(); ++i)
-            if (picks(*Items::pointer(collection[i]))) {
-                willRemove(Items::pointer(collection[i]));
-                picked.push_back(i);
+        const std::span<const Entry> all(collection);
+        std::vector<uint8_t> picked(all.size());
+        for (size_t i = 0; i < all.size(); ++i)
+            picked[i] = picks(*Items::pointer(all[i])) ? 1 : 0;
+        size_t first = all.size();
+        for (size_t i = 0; i < all.size(); ++i)
+            if (picked[i]) {
+                willRemove(Items::pointer(all[i]));
+                first = std::min(first, i);
             }
-        eraseAt(picked);
+        eraseFrom(first, picked);
     }
 
 private:
@@ -194,27 +200,22 @@ private:
     }
     Entry entryFor(const T& value) { return storage.make(value); }
 
-    // Removes the entries at the given indices, in increasing order, and
-    // keeps the order of the rest. The removed go last first, so storage
-    // that reuses their places hands them out again in collection order.
-    void eraseAt(const std::vector<size_t>& picked) {
-        if (picked.empty())
-            return;
-        std::vector<Entry> gone;
-        gone.reserve(picked.size());
-        size_t kept = picked.front();
-        auto next = picked.begin();
-        for (size_t i = kept; i < collection.size(); ++i) {
-            if (next != picked.end() && *next == i) {
-                gone.push_back(std::move(collection[i]));
-                ++next;
-            } else {
-                collection[kept++] = std::move(collection[i]);
-            }
+    // Removes the picked entries, none before `first`, and keeps the order
+    // of the rest. Walked backwards, so the removed go last first and
+    // storage that reuses their places hands them out again in collection
+    // order; the kept gather at the end, then move down in one go.
+    void eraseFrom(size_t first, const std::vector<uint8_t>& picked) {
+        size_t write = collection.size();
+        for (size_t i = collection.size(); i-- > first;) {
+            if (picked[i])
+                storage.discard(collection[i]);
+            else if (--write != i)
+                collection[write] = std::move(collection[i]);
         }
-        collection.erase(collection.begin() + static_cast<std::ptrdiff_t>(kept), collection.end());
-        for (auto entry = gone.rbegin(); entry != gone.rend(); ++entry)
-            storage.discard(*entry);
+        const auto begin = collection.begin();
+        const auto end = std::move(begin + static_cast<std::ptrdiff_t>(write), collection.end(),
+                                   begin + static_cast<std::ptrdiff_t>(first));
+        collection.erase(end, collection.end());
     }
 
     static std::string fieldOf(const T& item, const std::string& column) {
