@@ -105,14 +105,10 @@ void BM_viewPass(benchmark::State& state) {
 }
 
 // While tracing, the pointer wanders a little way from the last point, as it
-// does before the next click. The view is on screen (offscreen), and the
-// repaint is the one the application makes: the region the view marked as
-// changed, painted into the window's backing store.
-void BM_viewPointerMove(benchmark::State& state) {
-    const PointDataSource& route = routeInView(state.range(0));
-    ViewFixture fixture(route, false, false);
-    showAndSettle(fixture.view);
-    const PaintCounter counter(fixture.view);
+// does before the next click; each movement is followed by `redraw`.
+template <typename Redraw>
+void movePointerNearLastPoint(benchmark::State& state, ViewFixture& fixture,
+                              const PointDataSource& route, Redraw&& redraw) {
     const MyPoint* last = route.getLastPoint();
     const QPointF home(last->getX(), viewHeight - last->getY());
     int step = 0;
@@ -120,6 +116,19 @@ void BM_viewPointerMove(benchmark::State& state) {
         ++step;
         send(fixture.view, QEvent::MouseMove, home + QPointF(20 + step % 50, 10 + step % 30),
              Qt::NoButton, Qt::NoButton);
+        redraw();
+    });
+}
+
+// The view is on screen (offscreen), and the repaint is the one the
+// application makes: the region the view marked as changed, painted into
+// the window's backing store.
+void BM_viewPointerMove(benchmark::State& state) {
+    const PointDataSource& route = routeInView(state.range(0));
+    ViewFixture fixture(route, false, false);
+    showAndSettle(fixture.view);
+    const PaintCounter counter(fixture.view);
+    movePointerNearLastPoint(state, fixture, route, [] {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     });
     if (counter.paints < state.iterations())
@@ -133,15 +142,7 @@ void BM_viewPointerMoveWholeView(benchmark::State& state) {
     ViewFixture fixture(route, false, false);
     QImage image = makeImage();
     render(fixture.view, image);
-    const MyPoint* last = route.getLastPoint();
-    const QPointF home(last->getX(), viewHeight - last->getY());
-    int step = 0;
-    runAgainstPolyline(state, baselineRoute(state.range(0)), [&] {
-        ++step;
-        send(fixture.view, QEvent::MouseMove, home + QPointF(20 + step % 50, 10 + step % 30),
-             Qt::NoButton, Qt::NoButton);
-        render(fixture.view, image);
-    });
+    movePointerNearLastPoint(state, fixture, route, [&] { render(fixture.view, image); });
 }
 
 // In modify mode, one drag event on the point halfway along a finished
