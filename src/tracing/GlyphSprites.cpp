@@ -46,13 +46,6 @@ GlyphSprites::Placed GlyphSprites::place(Kind kind, bool fill, QPointF device, Q
     return {&sprites[at], inks[at], QPoint(int(x) - half, int(y) - half)};
 }
 
-void GlyphSprites::draw(QPainter& painter, Kind kind, bool fill, QPointF device) {
-    const QSize pixels(painter.device()->width(), painter.device()->height());
-    const Placed placed = place(kind, fill, device, pixels);
-    if (placed.sprite)
-        painter.drawImage(QPointF(placed.at) / ratio, *placed.sprite);
-}
-
 size_t GlyphSprites::slot(Kind kind, bool fill, int phaseX, int phaseY) const {
     return size_t(((int(kind) * 2 + int(fill)) * phases + phaseX) * phases + phaseY);
 }

@@ -30,10 +30,6 @@ public:
     // it would fall wholly outside an image of `pixels`.
     Placed place(Kind kind, bool fill, QPointF device, QSize pixels);
 
-    // `painter` paints an image of this pixel ratio with no world transform;
-    // `device` is the glyph's centre in that image's pixels.
-    void draw(QPainter& painter, Kind kind, bool fill, QPointF device);
-
     static Kind kindOf(RoutePainter::Glyph glyph);
 
 private:
