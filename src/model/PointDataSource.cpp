@@ -183,7 +183,7 @@ float PointDataSource::sumOfSegments(int64_t from, int64_t to) const {
     for (auto i = static_cast<size_t>(from) + 1; i <= static_cast<size_t>(to); ++i) {
         const float bx = points[i]->getX();
         const float by = points[i]->getY();
-        sum = RouteSums::addLength(sum, RouteSums::segmentLength(ax, ay, bx, by));
+        sum = RouteSums::addSegment(sum, ax, ay, bx, by);
         ax = bx;
         ay = by;
     }
