@@ -1,7 +1,5 @@
 #include "tracing/CapsuleRaster.h"
 
-#include "tracing/BothAtOnce.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -223,18 +221,6 @@ void CapsuleRaster::addRow(int y, int x0, int x1, const Capsule& c) {
 #endif
 }
 
-void CapsuleRaster::merge(const CapsuleRaster& other) {
-    if (other.nearest.size() != nearest.size() || other.reach != reach)
-        return;
-    const auto cells = [&](size_t from, size_t to) {
-        for (size_t i = from; i < to; ++i)
-            if (distance2(other.nearest[i]) < distance2(nearest[i]))
-                nearest[i] = other.nearest[i];
-    };
-    const size_t half = nearest.size() / 2;
-    bothAtOnce([&] { cells(0, half); }, [&] { cells(half, nearest.size()); });
-}
-
 float CapsuleRaster::distance2(uint32_t cell) const {
     const float ex = float(int16_t(cell & 0xffff)) / unitsPerPixel;
     const float ey = float(int16_t(cell >> 16)) / unitsPerPixel;
@@ -265,19 +251,13 @@ QImage CapsuleRaster::toImage(const QColor& colour) const {
     const uint32_t red = uint32_t(qRed(rgb));
     const uint32_t green = uint32_t(qGreen(rgb));
     const uint32_t blue = uint32_t(qBlue(rgb));
-    // Detached once, before two threads write their halves.
-    uchar* bits = image.bits();
-    const qsizetype bytesPerLine = image.bytesPerLine();
-    const auto rows = [&](int from, int to) {
-        for (int y = from; y < to; ++y) {
-            auto* out = reinterpret_cast<QRgb*>(bits + y * bytesPerLine);
-            for (int x = 0; x < w; ++x) {
-                const uint32_t c = coverageAt(x, y);
-                out[x] = qRgba(int((red * c + 127) / 255), int((green * c + 127) / 255),
-                               int((blue * c + 127) / 255), int(c));
-            }
+    for (int y = 0; y < h; ++y) {
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const uint32_t c = coverageAt(x, y);
+            out[x] = qRgba(int((red * c + 127) / 255), int((green * c + 127) / 255),
+                           int((blue * c + 127) / 255), int(c));
         }
-    };
-    bothAtOnce([&] { rows(0, h / 2); }, [&] { rows(h / 2, h); });
+    }
     return image;
 }

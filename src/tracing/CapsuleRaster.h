@@ -25,10 +25,6 @@ public:
     // Device coordinates.
     void addSegment(QPointF a, QPointF b);
 
-    // Takes in the lines of another raster of the same size and width, as
-    // if they had been added here.
-    void merge(const CapsuleRaster& other);
-
     // Coverage at a device pixel, 0 to 255.
     uint8_t coverageAt(int x, int y) const;
     // `colour` (made opaque) times the coverage, premultiplied: the mask a

@@ -1,37 +1,54 @@
 #pragma once
 
+#include <QImage>
+#include <QPainter>
 #include <QPen>
 #include <QPolygonF>
+#include <QTransform>
 
 #include <vector>
 
-class QImage;
-class QPainter;
-
-// Strokes lines with more segments than the screen has pixels, split in two
-// halves that are drawn at once on two threads and then put together as
-// one stroke of the whole would look.
+// Strokes lines with more segments than the screen has pixels into layers
+// made apart from the painter, so that the band and the core of a route
+// can be stroked at once on two threads, then laid over the device in
+// their order.
 class DenseStrokes {
 public:
+    // What a stroke needs of the painter it is meant for.
+    struct Target {
+        explicit Target(const QPainter& painter);
+        QSize pixels;
+        qreal ratio = 1;
+        QTransform world;
+        QTransform toDevice;
+        QPainter::RenderHints hints;
+    };
+    // An image made pixel for pixel for the target, and the opacity to lay
+    // it at.
+    struct Layer {
+        QImage image;
+        qreal opacity = 1;
+    };
+
     // Wide pens: the union of round-capped segments (CapsuleRaster), so
-    // overlaps blend once.
-    static void strokeWide(QPainter& painter, const std::vector<QPolygonF>& lines, const QPen& pen);
-    // Pens a device pixel wide or less: Qt's own stroke, each half into a
-    // layer of its own, the second laid over the first.
-    static void strokeThin(QPainter& painter, const std::vector<QPolygonF>& lines, const QPen& pen);
+    // overlaps blend once. Pens a device pixel wide or less: Qt's own
+    // stroke, which blends each segment on its own.
+    static Layer stroke(const Target& target, const std::vector<QPolygonF>& lines, const QPen& pen);
+    static void layOver(QPainter& painter, const Layer& layer);
+
+    // Pens Qt strokes with its cosmetic stroker.
+    static bool isThin(const QPen& pen, qreal ratio) { return pen.widthF() * ratio <= 1; }
 
     // A run of points of one of the lines.
     struct Span {
         const QPointF* points = nullptr;
         qsizetype count = 0;
     };
-    // The lines' segments in two halves of about the same number; a line
-    // cut in two shares the point at the cut.
-    static std::vector<Span> half(const std::vector<QPolygonF>& lines, int which);
     // Every line whole.
     static std::vector<Span> whole(const std::vector<QPolygonF>& lines);
     // Draws spans as polylines in pieces Qt strokes in linear time.
     static void drawPieces(QPainter& painter, const std::vector<Span>& spans);
-    // Lays an image made pixel for pixel for the painter's device over it.
-    static void layOver(QPainter& painter, const QImage& image, qreal opacity);
+
+private:
+    static QImage blank(const Target& target);
 };

@@ -23,12 +23,6 @@ constexpr double thinning = 0.1;
 // glyphs of a walk with sub-pixel steps merged visibly at their edges.
 constexpr int glyphCellsPerPixel = 2;
 
-// Qt draws pens this thin with its cosmetic stroker, which blends each
-// segment on its own; one stroke or many pieces look the same.
-bool blendsPerSegment(const QPainter& painter, const QPen& pen) {
-    return pen.widthF() * painter.device()->devicePixelRatioF() <= 1;
-}
-
 int64_t segmentsOf(const std::vector<QPolygonF>& lines) {
     int64_t segments = 0;
     for (const QPolygonF& line : lines)
@@ -58,8 +52,20 @@ void ReducedRoutePainter::paint() {
         painter.drawPolygon(outline, Qt::WindingFill);
         painter.setBrush(Qt::NoBrush);
     }
-    strokeInPieces(painter, band, RoutePainter::bandPen(scene.style), parts.denseFrom);
-    strokeInPieces(painter, core, RoutePainter::corePen(scene.style), parts.denseFrom);
+    const QPen bandPen = RoutePainter::bandPen(scene.style);
+    const QPen corePen = RoutePainter::corePen(scene.style);
+    if (segmentsOf(band) >= parts.denseFrom && segmentsOf(core) >= parts.denseFrom) {
+        // Band and core stroked at once, each on a thread of its own.
+        const DenseStrokes::Target target(painter);
+        DenseStrokes::Layer under, over;
+        bothAtOnce([&] { under = DenseStrokes::stroke(target, band, bandPen); },
+                   [&] { over = DenseStrokes::stroke(target, core, corePen); });
+        DenseStrokes::layOver(painter, under);
+        DenseStrokes::layOver(painter, over);
+    } else {
+        strokeInPieces(painter, band, bandPen, parts.denseFrom);
+        strokeInPieces(painter, core, corePen, parts.denseFrom);
+    }
     drawGlyphs();
     RoutePainter::drawAcetateBox(painter, scene.viewSize);
 }
@@ -210,32 +216,29 @@ bool ReducedRoutePainter::alreadyDrawn(RoutePainter::Glyph glyph, const MyPoint&
 
 void ReducedRoutePainter::strokeInPieces(QPainter& painter, const std::vector<QPolygonF>& lines,
                                          const QPen& pen, int64_t denseFrom) {
-    const bool thin = blendsPerSegment(painter, pen);
     const int64_t segments = segmentsOf(lines);
     if (segments == 0)
         return;
     if (segments >= denseFrom) {
-        // Qt strokes pens a pixel wide or less on a path of its own, which
-        // stays fast and which the capsules do not imitate closely enough.
-        if (thin)
-            DenseStrokes::strokeThin(painter, lines, pen);
-        else
-            DenseStrokes::strokeWide(painter, lines, pen);
+        DenseStrokes::layOver(painter,
+                              DenseStrokes::stroke(DenseStrokes::Target(painter), lines, pen));
         return;
     }
+    const bool thin = DenseStrokes::isThin(pen, painter.device()->devicePixelRatioF());
     if (thin || pen.color().alpha() == 255) {
         painter.setPen(pen);
         DenseStrokes::drawPieces(painter, DenseStrokes::whole(lines));
         return;
     }
-    const QPaintDevice* device = painter.device();
-    QImage mask(device->width(), device->height(), QImage::Format_ARGB32_Premultiplied);
-    mask.setDevicePixelRatio(device->devicePixelRatioF());
-    mask.fill(Qt::transparent);
+    const DenseStrokes::Target target(painter);
+    DenseStrokes::Layer mask{QImage(target.pixels, QImage::Format_ARGB32_Premultiplied),
+                             pen.color().alphaF()};
+    mask.image.setDevicePixelRatio(target.ratio);
+    mask.image.fill(Qt::transparent);
     {
-        QPainter maskPainter(&mask);
-        maskPainter.setRenderHints(painter.renderHints());
-        maskPainter.setTransform(painter.worldTransform());
+        QPainter maskPainter(&mask.image);
+        maskPainter.setRenderHints(target.hints);
+        maskPainter.setTransform(target.world);
         QPen opaque = pen;
         QColor colour = pen.color();
         colour.setAlpha(255);
@@ -244,5 +247,5 @@ void ReducedRoutePainter::strokeInPieces(QPainter& painter, const std::vector<QP
         DenseStrokes::drawPieces(maskPainter, DenseStrokes::whole(lines));
     }
     // An opaque mask at the pen's opacity: pieces that overlap blend once.
-    DenseStrokes::layOver(painter, mask, pen.color().alphaF());
+    DenseStrokes::layOver(painter, mask);
 }
