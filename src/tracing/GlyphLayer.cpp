@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int tileSize = 8;
+constexpr int tileSize = 4;
 // Over a pixel this opaque, a glyph laid under shifts no channel by more
 // than 255 - 252 = 3 levels.
 constexpr uint32_t allButOpaque = 252;
@@ -34,13 +34,14 @@ GlyphLayer::GlyphLayer(QSize pixels, qreal pixelRatio)
     layer.fill(Qt::transparent);
     layer.setDevicePixelRatio(pixelRatio);
     bits = reinterpret_cast<uint32_t*>(layer.bits());
+    bounds = layer.rect();
     tilesAcross = (layer.width() + tileSize - 1) / tileSize;
     const int tilesDown = (layer.height() + tileSize - 1) / tileSize;
     opaqueInTile.assign(size_t(tilesAcross) * size_t(tilesDown), 0);
 }
 
 void GlyphLayer::addUnder(const QImage& sprite, const QRect& ink, QPoint at) {
-    const QRect area = (ink.translated(at)) & layer.rect();
+    const QRect area = ink.translated(at) & bounds;
     if (area.isEmpty())
         return;
     if (coveredWhole(area)) {
@@ -62,17 +63,20 @@ bool GlyphLayer::coveredWhole(const QRect& area) const {
 }
 
 void GlyphLayer::blendUnder(const QImage& sprite, const QRect& ink, QPoint at) {
-    const QRect area = ink.translated(at) & layer.rect();
+    const QRect area = ink.translated(at) & bounds;
     const qsizetype stride = layer.bytesPerLine() / 4;
     const qsizetype spriteStride = sprite.bytesPerLine() / 4;
     const auto* spriteBits = reinterpret_cast<const uint32_t*>(sprite.constBits());
+    const int lastGroup = std::min(bounds.right(), at.x() + sprite.width() - 1) - 3;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         uint32_t* out = bits + y * stride;
         const uint32_t* in = spriteBits + (y - at.y()) * spriteStride - at.x();
         uint16_t* tiles = opaqueInTile.data() + size_t(y / tileSize) * size_t(tilesAcross);
         int x = area.left();
 #if defined(__SSE2__)
-        for (; x + 3 <= area.right(); x += 4)
+        // A group may run past the ink as long as it stays on the sprite's
+        // row and the layer's.
+        for (; x <= area.right() && x <= lastGroup; x += 4)
             blendFour(in + x, out + x, tiles, x);
 #endif
         for (; x <= area.right(); ++x) {

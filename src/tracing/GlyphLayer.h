@@ -24,6 +24,8 @@ public:
 
     // Lays `sprite` (premultiplied) with its top-left at `at` in device
     // pixels under what is laid; only its `ink` rectangle holds paint.
+    // Transparent columns right of the ink let whole groups of four pixels
+    // be laid.
     void addUnder(const QImage& sprite, const QRect& ink, QPoint at);
     // Paints the layer over `painter`'s device, pixel for pixel.
     void paintOver(QPainter& painter) const;
@@ -42,6 +44,7 @@ private:
     QImage layer;
     // The layer's pixels, detached once.
     uint32_t* bits = nullptr;
+    QRect bounds;
     // Per tile of tileSize x tileSize pixels: how many are all but opaque.
     std::vector<uint16_t> opaqueInTile;
     int tilesAcross = 0;

@@ -52,7 +52,8 @@ size_t GlyphSprites::slot(Kind kind, bool fill, int phaseX, int phaseY) const {
 
 void GlyphSprites::makeSprite(size_t at, Kind kind, bool fill, int phaseX, int phaseY) {
     QImage& image = sprites[at];
-    image = QImage(size, size, QImage::Format_ARGB32_Premultiplied);
+    // Three transparent columns more, for the glyph layer's groups of four.
+    image = QImage(size + 3, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
