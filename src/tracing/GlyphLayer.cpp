@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int tileSize = 4;
+constexpr int tileSize = 8;
 // Over a pixel this opaque, a glyph laid under shifts no channel by more
 // than 255 - 252 = 3 levels.
 constexpr uint32_t allButOpaque = 252;
@@ -29,12 +29,12 @@ uint32_t under(uint32_t d, uint32_t s) {
 
 } // namespace
 
-GlyphLayer::GlyphLayer(QSize pixels, qreal pixelRatio)
+GlyphLayer::GlyphLayer(QSize pixels, qreal pixelRatio, const QRect& region)
     : layer(pixels.expandedTo(QSize(0, 0)), QImage::Format_ARGB32_Premultiplied) {
     layer.fill(Qt::transparent);
     layer.setDevicePixelRatio(pixelRatio);
     bits = reinterpret_cast<uint32_t*>(layer.bits());
-    bounds = layer.rect();
+    bounds = region.isNull() ? layer.rect() : layer.rect() & region;
     tilesAcross = (layer.width() + tileSize - 1) / tileSize;
     const int tilesDown = (layer.height() + tileSize - 1) / tileSize;
     opaqueInTile.assign(size_t(tilesAcross) * size_t(tilesDown), 0);
@@ -133,6 +133,8 @@ void GlyphLayer::paintOver(QPainter& painter) const {
     painter.resetTransform();
     painter.setOpacity(1);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.drawImage(QPointF(0, 0), layer);
+    const qreal ratio = layer.devicePixelRatio();
+    painter.drawImage(QRectF(QPointF(bounds.topLeft()) / ratio, QSizeF(bounds.size()) / ratio),
+                      layer, QRectF(bounds));
     painter.restore();
 }

@@ -19,15 +19,17 @@ class QPainter;
 // the lines gives.
 class GlyphLayer {
 public:
-    // A layer of `pixels` device pixels at `pixelRatio`.
-    GlyphLayer(QSize pixels, qreal pixelRatio);
+    // A layer of `pixels` device pixels at `pixelRatio`, on which glyphs
+    // are laid only within `region` (all of it when null); a region on
+    // tiles of eight pixels passes over hidden glyphs up to its edges.
+    GlyphLayer(QSize pixels, qreal pixelRatio, const QRect& region = QRect());
 
     // Lays `sprite` (premultiplied) with its top-left at `at` in device
     // pixels under what is laid; only its `ink` rectangle holds paint.
     // Transparent columns right of the ink let whole groups of four pixels
     // be laid.
     void addUnder(const QImage& sprite, const QRect& ink, QPoint at);
-    // Paints the layer over `painter`'s device, pixel for pixel.
+    // Paints the layer's region over `painter`'s device, pixel for pixel.
     void paintOver(QPainter& painter) const;
 
     // Glyphs blended so far, and glyphs passed over as hidden.

@@ -156,26 +156,20 @@ void ReducedRoutePainter::drawGlyphs() {
     }
 }
 
-// Two layers at once, the later half of the route's glyphs over the
-// earlier.
+// Two layers at once, one for the upper half of the device and one for the
+// lower: each passes over the glyphs hidden in its half as one layer would.
 void ReducedRoutePainter::layGlyphs() {
     const qreal ratio = painter.device()->devicePixelRatioF();
-    GlyphLayer earlier(pixels, ratio);
-    GlyphLayer later(pixels, ratio);
-    const int64_t middle = count / 2;
-    bothAtOnce(
-        [&] {
-            layGlyphs(earlier, {0, middle}, false);
-        },
-        [&] {
-            layGlyphs(later, {middle, count}, true);
-        });
-    earlier.paintOver(painter);
-    later.paintOver(painter);
+    const int split = pixels.height() / 2 / 8 * 8;
+    GlyphLayer upper(pixels, ratio, QRect(0, 0, pixels.width(), split));
+    GlyphLayer lower(pixels, ratio, QRect(0, split, pixels.width(), pixels.height() - split));
+    bothAtOnce([&] { layGlyphs(upper); }, [&] { layGlyphs(lower); });
+    upper.paintOver(painter);
+    lower.paintOver(painter);
 }
 
 // Topmost first: the end glyph, then the points from last to first.
-void ReducedRoutePainter::layGlyphs(GlyphLayer& layer, Run run, bool withEnd) const {
+void ReducedRoutePainter::layGlyphs(GlyphLayer& layer) const {
     GlyphSprites sprites(painter.device()->devicePixelRatioF());
     const auto lay = [&](GlyphSprites::Kind kind, const MyPoint& point) {
         const GlyphSprites::Placed placed =
@@ -184,9 +178,9 @@ void ReducedRoutePainter::layGlyphs(GlyphLayer& layer, Run run, bool withEnd) co
         if (placed.sprite)
             layer.addUnder(*placed.sprite, placed.ink, placed.at);
     };
-    if (withEnd && scene.finished && count > 0 && leftOut != count - 1)
+    if (scene.finished && count > 0 && leftOut != count - 1)
         lay(GlyphSprites::Kind::End, *scene.route->getnthItem(count - 1));
-    for (int64_t i = run.to - 1; i >= run.from; --i) {
+    for (int64_t i = count - 1; i >= 0; --i) {
         const MyPoint* point = scene.route->getnthItem(i);
         const RoutePainter::Glyph glyph = RoutePainter::glyphOf(scene, *point, i);
         if (i != leftOut && glyph != RoutePainter::Glyph::None)

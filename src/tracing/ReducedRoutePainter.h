@@ -61,7 +61,7 @@ private:
                  std::vector<QPolygonF>& bandLines) const;
     void drawGlyphs();
     void layGlyphs();
-    void layGlyphs(GlyphLayer& layer, Run run, bool withEnd) const;
+    void layGlyphs(GlyphLayer& layer) const;
     bool alreadyDrawn(RoutePainter::Glyph glyph, const MyPoint& point);
 
     QPainter& painter;
