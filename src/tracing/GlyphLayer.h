@@ -32,6 +32,9 @@ public:
     // Paints the layer's region over `painter`'s device, pixel for pixel.
     void paintOver(QPainter& painter) const;
 
+    // Where glyphs are laid, in device pixels.
+    const QRect& region() const { return bounds; }
+
     // Glyphs blended so far, and glyphs passed over as hidden.
     int64_t blendedCount() const { return blended; }
     int64_t hiddenCount() const { return hidden; }

@@ -31,6 +31,8 @@ public:
     Placed place(Kind kind, bool fill, QPointF device, QSize pixels);
 
     static Kind kindOf(RoutePainter::Glyph glyph);
+    // How far a sprite reaches from a glyph's centre, in device pixels.
+    int reach() const { return size; }
 
 private:
     static constexpr int phases = 16;

@@ -109,17 +109,8 @@ void ReducedRoutePainter::addRuns(const std::vector<Run>& runs, std::vector<QPol
         if (run.from >= run.to)
             continue;
         LineSimplifier simplifier(thinning);
-        // The view's transform only scales and moves: worked out here, not
-        // through a call per point.
-        const bool scaling = toDevice.type() <= QTransform::TxScale;
-        for (int64_t i = run.from; i < run.to; ++i) {
-            const MyPoint* p = scene.route->getnthItem(i);
-            const QPointF at(p->getX(), p->getY());
-            simplifier.add(scaling ? QPointF(toDevice.m11() * at.x() + toDevice.dx(),
-                                             toDevice.m22() * at.y() + toDevice.dy())
-                                   : toDevice.map(at),
-                           i);
-        }
+        for (int64_t i = run.from; i < run.to; ++i)
+            simplifier.add(onDevice(*scene.route->getnthItem(i)), i);
         const std::vector<int64_t> kept = simplifier.finish();
         QPolygonF coreLine, bandLine;
         coreLine.reserve(qsizetype(kept.size()));
@@ -156,6 +147,15 @@ void ReducedRoutePainter::drawGlyphs() {
     }
 }
 
+// The view's transform only scales and moves: worked out here, not through
+// a call per point.
+QPointF ReducedRoutePainter::onDevice(const MyPoint& point) const {
+    const QPointF at(point.getX(), point.getY());
+    if (toDevice.type() > QTransform::TxScale)
+        return toDevice.map(at);
+    return {toDevice.m11() * at.x() + toDevice.dx(), toDevice.m22() * at.y() + toDevice.dy()};
+}
+
 // Two layers at once, one for the upper half of the device and one for the
 // lower: each passes over the glyphs hidden in its half as one layer would.
 void ReducedRoutePainter::layGlyphs() {
@@ -171,10 +171,16 @@ void ReducedRoutePainter::layGlyphs() {
 // Topmost first: the end glyph, then the points from last to first.
 void ReducedRoutePainter::layGlyphs(GlyphLayer& layer) const {
     GlyphSprites sprites(painter.device()->devicePixelRatioF());
+    // Glyphs whose centre lies this far from the layer's region miss it.
+    const QRectF near =
+        QRectF(layer.region())
+            .adjusted(-sprites.reach(), -sprites.reach(), sprites.reach(), sprites.reach());
     const auto lay = [&](GlyphSprites::Kind kind, const MyPoint& point) {
+        const QPointF at = onDevice(point);
+        if (!near.contains(at))
+            return;
         const GlyphSprites::Placed placed =
-            sprites.place(kind, &point == scene.currentPoint,
-                          toDevice.map(QPointF(point.getX(), point.getY())), pixels);
+            sprites.place(kind, &point == scene.currentPoint, at, pixels);
         if (placed.sprite)
             layer.addUnder(*placed.sprite, placed.ink, placed.at);
     };
@@ -193,7 +199,7 @@ void ReducedRoutePainter::layGlyphs(GlyphLayer& layer) const {
 bool ReducedRoutePainter::alreadyDrawn(RoutePainter::Glyph glyph, const MyPoint& point) {
     if (&point == scene.currentPoint || glyph == RoutePainter::Glyph::Start)
         return false;
-    const QPointF at = toDevice.map(QPointF(point.getX(), point.getY()));
+    const QPointF at = onDevice(point);
     const QSize cells = pixels * glyphCellsPerPixel;
     const int x = int(std::floor(at.x() * glyphCellsPerPixel));
     const int y = int(std::floor(at.y() * glyphCellsPerPixel));

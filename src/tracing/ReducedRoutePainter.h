@@ -62,6 +62,7 @@ private:
     void drawGlyphs();
     void layGlyphs();
     void layGlyphs(GlyphLayer& layer) const;
+    QPointF onDevice(const MyPoint& point) const;
     bool alreadyDrawn(RoutePainter::Glyph glyph, const MyPoint& point);
 
     QPainter& painter;
