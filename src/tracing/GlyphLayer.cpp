@@ -48,7 +48,7 @@ void GlyphLayer::addUnder(const QImage& sprite, const QRect& ink, QPoint at) {
         ++hidden;
         return;
     }
-    blendUnder(sprite, ink, at);
+    blendUnder(sprite, area, at);
     ++blended;
 }
 
@@ -62,8 +62,7 @@ bool GlyphLayer::coveredWhole(const QRect& area) const {
     return true;
 }
 
-void GlyphLayer::blendUnder(const QImage& sprite, const QRect& ink, QPoint at) {
-    const QRect area = ink.translated(at) & bounds;
+void GlyphLayer::blendUnder(const QImage& sprite, const QRect& area, QPoint at) {
     const qsizetype stride = layer.bytesPerLine() / 4;
     const qsizetype spriteStride = sprite.bytesPerLine() / 4;
     const auto* spriteBits = reinterpret_cast<const uint32_t*>(sprite.constBits());

@@ -41,7 +41,8 @@ public:
 
 private:
     bool coveredWhole(const QRect& area) const;
-    void blendUnder(const QImage& sprite, const QRect& ink, QPoint at);
+    // `area`: the sprite's ink where it lands in the region, in device pixels.
+    void blendUnder(const QImage& sprite, const QRect& area, QPoint at);
 #if defined(__SSE2__)
     static void blendFour(const uint32_t* in, uint32_t* out, uint16_t* tiles, int x);
 #endif

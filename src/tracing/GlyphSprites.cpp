@@ -31,8 +31,9 @@ GlyphSprites::Kind GlyphSprites::kindOf(RoutePainter::Glyph glyph) {
     }
 }
 
-GlyphSprites::Placed GlyphSprites::place(Kind kind, bool fill, QPointF device, QSize pixels) {
-    const QRectF near = QRectF(QPointF(0, 0), QSizeF(pixels)).adjusted(-size, -size, size, size);
+GlyphSprites::Placed GlyphSprites::place(Kind kind, bool fill, QPointF device,
+                                         const QRect& region) {
+    const QRectF near = QRectF(region).adjusted(-size, -size, size, size);
     if (!near.contains(device))
         return {};
     const double x = std::floor(device.x());

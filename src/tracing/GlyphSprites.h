@@ -27,12 +27,10 @@ public:
         QPoint at;
     };
     // The sprite of a glyph centred at `device` (device pixels); none when
-    // it would fall wholly outside an image of `pixels`.
-    Placed place(Kind kind, bool fill, QPointF device, QSize pixels);
+    // it would fall wholly outside `region`.
+    Placed place(Kind kind, bool fill, QPointF device, const QRect& region);
 
     static Kind kindOf(RoutePainter::Glyph glyph);
-    // How far a sprite reaches from a glyph's centre, in device pixels.
-    int reach() const { return size; }
 
 private:
     static constexpr int phases = 16;

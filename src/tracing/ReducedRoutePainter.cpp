@@ -171,16 +171,9 @@ void ReducedRoutePainter::layGlyphs() {
 // Topmost first: the end glyph, then the points from last to first.
 void ReducedRoutePainter::layGlyphs(GlyphLayer& layer) const {
     GlyphSprites sprites(painter.device()->devicePixelRatioF());
-    // Glyphs whose centre lies this far from the layer's region miss it.
-    const QRectF near =
-        QRectF(layer.region())
-            .adjusted(-sprites.reach(), -sprites.reach(), sprites.reach(), sprites.reach());
     const auto lay = [&](GlyphSprites::Kind kind, const MyPoint& point) {
-        const QPointF at = onDevice(point);
-        if (!near.contains(at))
-            return;
         const GlyphSprites::Placed placed =
-            sprites.place(kind, &point == scene.currentPoint, at, pixels);
+            sprites.place(kind, &point == scene.currentPoint, onDevice(point), layer.region());
         if (placed.sprite)
             layer.addUnder(*placed.sprite, placed.ink, placed.at);
     };
