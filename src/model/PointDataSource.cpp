@@ -106,13 +106,9 @@ int32_t PointDataSource::pointNumberForWaypoint(int32_t n) const {
     return 0;
 }
 
-// Walks that need no route order go through the arena when they can.
 int32_t PointDataSource::WaypointCount() const {
     int32_t waypoints = 0;
-    const auto count = [&waypoints](const MyPoint& p) { waypoints += p.isWaypoint() ? 1 : 0; };
-    if (!pointArena().visitInPlace(count))
-        for (const MyPoint* p : items())
-            count(*p);
+    eachPoint([&waypoints](const MyPoint& p) { waypoints += p.isWaypoint() ? 1 : 0; });
     return waypoints;
 }
 

@@ -114,7 +114,7 @@ private:
     float sumOfSegments(int64_t from, int64_t to) const;
     // Every point once, in no particular order: in place when the arena
     // can, else through the route.
-    template <typename Visit> void eachPoint(Visit visit) {
+    template <typename Visit> void eachPoint(Visit visit) const {
         if (!pointArena().visitInPlace(visit))
             for (MyPoint* p : items())
                 visit(*p);
