@@ -24,9 +24,7 @@ WaypointTable::WaypointTable(const PointDataSource& route) {
     for (size_t i = 0; i < points.size(); ++i) {
         const MyPoint& p = *points[i];
         if (started) {
-            const MyPoint& before = *points[i - 1];
-            const double segment =
-                RouteSums::segmentLength(before.getX(), before.getY(), p.getX(), p.getY());
+            const double segment = PointDataSource::segmentLength(*points[i - 1], p);
             fromFirst = RouteSums::addLength(fromFirst, segment);
             leg = RouteSums::addLength(leg, segment);
         }
