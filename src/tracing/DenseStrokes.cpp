@@ -47,17 +47,22 @@ void DenseStrokes::drawPieces(QPainter& painter, const std::vector<Span>& spans)
                                  int(std::min(pieceSegments + 1, span.count - from)));
 }
 
+DenseStrokes::Layer DenseStrokes::strokeWithQt(const Target& target,
+                                               const std::vector<QPolygonF>& lines,
+                                               const QPen& pen) {
+    Layer layer{blank(target), 1};
+    QPainter painter(&layer.image);
+    painter.setRenderHints(target.hints);
+    painter.setTransform(target.world);
+    painter.setPen(pen);
+    drawPieces(painter, whole(lines));
+    return layer;
+}
+
 DenseStrokes::Layer DenseStrokes::stroke(const Target& target, const std::vector<QPolygonF>& lines,
                                          const QPen& pen) {
-    if (isThin(pen, target.ratio)) {
-        Layer layer{blank(target), 1};
-        QPainter painter(&layer.image);
-        painter.setRenderHints(target.hints);
-        painter.setTransform(target.world);
-        painter.setPen(pen);
-        drawPieces(painter, whole(lines));
-        return layer;
-    }
+    if (isThin(pen, target.ratio))
+        return strokeWithQt(target, lines, pen);
     CapsuleRaster raster(target.pixels, pen.widthF() * target.ratio);
     for (const QPolygonF& line : lines)
         raster.addLine(line.constData(), line.size(), target.toDevice);

@@ -34,6 +34,9 @@ public:
     // overlaps blend once. Pens a device pixel wide or less: Qt's own
     // stroke, which blends each segment on its own.
     static Layer stroke(const Target& target, const std::vector<QPolygonF>& lines, const QPen& pen);
+    // Qt's own stroke, in pieces, into a layer of its own.
+    static Layer strokeWithQt(const Target& target, const std::vector<QPolygonF>& lines,
+                              const QPen& pen);
     static void layOver(QPainter& painter, const Layer& layer);
 
     // Pens Qt strokes with its cosmetic stroker.

@@ -223,22 +223,13 @@ void ReducedRoutePainter::strokeInPieces(QPainter& painter, const std::vector<QP
         DenseStrokes::drawPieces(painter, DenseStrokes::whole(lines));
         return;
     }
-    const DenseStrokes::Target target(painter);
-    DenseStrokes::Layer mask{QImage(target.pixels, QImage::Format_ARGB32_Premultiplied),
-                             pen.color().alphaF()};
-    mask.image.setDevicePixelRatio(target.ratio);
-    mask.image.fill(Qt::transparent);
-    {
-        QPainter maskPainter(&mask.image);
-        maskPainter.setRenderHints(target.hints);
-        maskPainter.setTransform(target.world);
-        QPen opaque = pen;
-        QColor colour = pen.color();
-        colour.setAlpha(255);
-        opaque.setColor(colour);
-        maskPainter.setPen(opaque);
-        DenseStrokes::drawPieces(maskPainter, DenseStrokes::whole(lines));
-    }
     // An opaque mask at the pen's opacity: pieces that overlap blend once.
+    QPen opaque = pen;
+    QColor colour = pen.color();
+    colour.setAlpha(255);
+    opaque.setColor(colour);
+    DenseStrokes::Layer mask =
+        DenseStrokes::strokeWithQt(DenseStrokes::Target(painter), lines, opaque);
+    mask.opacity = pen.color().alphaF();
     DenseStrokes::layOver(painter, mask);
 }
