@@ -1,3 +1,5 @@
+#include "platform/AppDataFolder.h"
+
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -9,10 +11,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // Windows built here read and write settings of their own, never the
-    // user's.
-    const QTemporaryDir settings;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    // Windows built here read and write settings and data of their own,
+    // never the user's.
+    const QTemporaryDir scratch;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, scratch.path());
+    AppDataFolder::setPath(scratch.filePath(QStringLiteral("data")));
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
