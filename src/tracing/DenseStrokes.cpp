@@ -32,19 +32,11 @@ void DenseStrokes::layOver(QPainter& painter, const Layer& layer) {
     painter.restore();
 }
 
-std::vector<DenseStrokes::Span> DenseStrokes::whole(const std::vector<QPolygonF>& lines) {
-    std::vector<Span> spans;
-    spans.reserve(lines.size());
+void DenseStrokes::drawPieces(QPainter& painter, const std::vector<QPolygonF>& lines) {
     for (const QPolygonF& line : lines)
-        spans.push_back({line.constData(), line.size()});
-    return spans;
-}
-
-void DenseStrokes::drawPieces(QPainter& painter, const std::vector<Span>& spans) {
-    for (const Span& span : spans)
-        for (qsizetype from = 0; from + 1 < span.count; from += pieceSegments)
-            painter.drawPolyline(span.points + from,
-                                 int(std::min(pieceSegments + 1, span.count - from)));
+        for (qsizetype from = 0; from + 1 < line.size(); from += pieceSegments)
+            painter.drawPolyline(line.constData() + from,
+                                 int(std::min(pieceSegments + 1, line.size() - from)));
 }
 
 DenseStrokes::Layer DenseStrokes::strokeWithQt(const Target& target,
@@ -55,7 +47,7 @@ DenseStrokes::Layer DenseStrokes::strokeWithQt(const Target& target,
     painter.setRenderHints(target.hints);
     painter.setTransform(target.world);
     painter.setPen(pen);
-    drawPieces(painter, whole(lines));
+    drawPieces(painter, lines);
     return layer;
 }
 

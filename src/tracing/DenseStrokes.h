@@ -42,15 +42,8 @@ public:
     // Pens Qt strokes with its cosmetic stroker.
     static bool isThin(const QPen& pen, qreal ratio) { return pen.widthF() * ratio <= 1; }
 
-    // A run of points of one of the lines.
-    struct Span {
-        const QPointF* points = nullptr;
-        qsizetype count = 0;
-    };
-    // Every line whole.
-    static std::vector<Span> whole(const std::vector<QPolygonF>& lines);
-    // Draws spans as polylines in pieces Qt strokes in linear time.
-    static void drawPieces(QPainter& painter, const std::vector<Span>& spans);
+    // Draws the lines in pieces Qt strokes in linear time.
+    static void drawPieces(QPainter& painter, const std::vector<QPolygonF>& lines);
 
 private:
     static QImage blank(const Target& target);

@@ -220,7 +220,7 @@ void ReducedRoutePainter::strokeInPieces(QPainter& painter, const std::vector<QP
     const bool thin = DenseStrokes::isThin(pen, painter.device()->devicePixelRatioF());
     if (thin || pen.color().alpha() == 255) {
         painter.setPen(pen);
-        DenseStrokes::drawPieces(painter, DenseStrokes::whole(lines));
+        DenseStrokes::drawPieces(painter, lines);
         return;
     }
     // An opaque mask at the pen's opacity: pieces that overlap blend once.
