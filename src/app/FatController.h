@@ -141,10 +141,7 @@ public:
     AcetateController& getAcetate() const { return *acetate; }
     // The measurement as a document: the File menu's New, Open and Save.
     MeasurementDocument& getDocument() const { return *document; }
-    // The snapshot item's camera face, the picture's export and printing.
-    void captureSnapshot();
-    void exportJpg();
-    void printMenuItem();
+    // The picture's export and printing.
     PictureCommands& getPictureCommands() const { return *pictureCommands; }
 
     // The two toolbars; their item table is in ToolbarItems.

@@ -4,7 +4,6 @@
 
 #include "app/AcetateController.h"
 #include "app/MarkerCommands.h"
-#include "app/PictureCommands.h"
 #include "app/ResizeImage.h"
 #include "app/ToolbarItems.h"
 #include "app/WaypointDetails.h"
@@ -164,18 +163,6 @@ void FatController::makeWindowTransparent() {
 void FatController::setImageForSnapshotView(QWidget* /*view*/, const QString& file,
                                             const QString& folder) {
     acetate->setImageForSnapshotView(file, folder);
-}
-
-void FatController::captureSnapshot() {
-    acetate->captureSnapshot();
-}
-
-void FatController::exportJpg() {
-    pictureCommands->exportImage();
-}
-
-void FatController::printMenuItem() {
-    pictureCommands->print();
 }
 
 void FatController::closeAcetateWindow() {

@@ -2,6 +2,7 @@
 
 #include "app/AcetateController.h"
 #include "app/FatController.h"
+#include "app/PictureCommands.h"
 #include "app/WindowDesigns.h"
 #include "platform/Log.h"
 #include "platform/Resources.h"
@@ -231,7 +232,7 @@ std::function<void()> ToolbarItems::actionFor(const Entry& entry) {
     case Does::SwitchTab:
         return [this, tag = entry.tag] { switchPrefsTab(tag); };
     case Does::ExportImage:
-        return [this] { controller.exportJpg(); };
+        return [this] { controller.getPictureCommands().exportImage(); };
     case Does::Nothing:
         break;
     }
