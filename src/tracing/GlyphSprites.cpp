@@ -33,8 +33,9 @@ GlyphSprites::Kind GlyphSprites::kindOf(RoutePainter::Glyph glyph) {
 
 GlyphSprites::Placed GlyphSprites::place(Kind kind, bool fill, QPointF device,
                                          const QRect& region) {
-    const QRectF near = QRectF(region).adjusted(-size, -size, size, size);
-    if (!near.contains(device))
+    // Compared as numbers: this runs for every point of a dense route.
+    if (!(device.x() >= region.left() - size && device.x() <= region.right() + 1 + size &&
+          device.y() >= region.top() - size && device.y() <= region.bottom() + 1 + size))
         return {};
     const double x = std::floor(device.x());
     const double y = std::floor(device.y());
