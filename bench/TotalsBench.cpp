@@ -12,11 +12,12 @@
 // The route's length and area, each followed by Boost.Geometry on the same
 // coordinates as a yardstick: compare BM_totalDistance/N with
 // BM_boostLength<...>/N and BM_totalArea/N with BM_boostArea<...>/N.
-// Boost adds in long double (length) or adds one product difference per edge
-// (area); the route must round to float at every step, a longer chain of
-// dependent additions. BM_flat* run the route's own steps over a plain array
-// of pairs, the floor for any layout of the points, and BM_boostSteps* the
-// same steps driven by Boost.Geometry; each checks it matches the route.
+// The route must round to float at every step. Its length adds whole
+// blocks at once where that rounding allows (LengthChain); its area is a
+// chain of two dependent float additions per edge, against Boost's one.
+// BM_flat* run the route's steps one by one over a plain array of pairs,
+// and BM_boostSteps* the same steps driven by Boost.Geometry; each checks
+// that it matches the route's figure.
 
 namespace bg = boost::geometry;
 

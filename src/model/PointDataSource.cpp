@@ -1,6 +1,7 @@
 #include "model/PointDataSource.h"
 
 #include "model/DistanceMarkers.h"
+#include "model/LengthChain.h"
 #include "model/ModelLog.h"
 #include "model/RouteCheckBox.h"
 #include "model/RouteSums.h"
@@ -8,6 +9,7 @@
 #include "model/RouteXml.h"
 #include "model/WaypointTable.h"
 
+#include <algorithm>
 #include <span>
 
 MyPoint* PointDataSource::add(std::unique_ptr<MyPoint> point) {
@@ -168,20 +170,27 @@ MyPoint PointDataSource::pointBetween(const MyPoint& a, const MyPoint& b, float 
     return {a.getX() + dx, a.getY() + dy};
 }
 
-// Each point is read once: the segment's start is the previous end.
+// Each point is read once: the segment's start is the previous end. The
+// squares of a block are taken first, so that the chain can add them
+// without waiting on each point.
 float PointDataSource::sumOfSegments(int64_t from, int64_t to) const {
-    if (from >= to)
-        return 0;
+    constexpr size_t block = 256;
     const std::span<MyPoint* const> points = items();
     float sum = 0;
-    float ax = points[static_cast<size_t>(from)]->getX();
-    float ay = points[static_cast<size_t>(from)]->getY();
-    for (auto i = static_cast<size_t>(from) + 1; i <= static_cast<size_t>(to); ++i) {
-        const float bx = points[i]->getX();
-        const float by = points[i]->getY();
-        sum = RouteSums::addSegment(sum, ax, ay, bx, by);
-        ax = bx;
-        ay = by;
+    float squares[block];
+    for (auto i = static_cast<size_t>(std::max<int64_t>(from, 0)); i < static_cast<size_t>(to);) {
+        const size_t n = std::min(block, static_cast<size_t>(to) - i);
+        float ax = points[i]->getX();
+        float ay = points[i]->getY();
+        for (size_t j = 0; j < n; ++j) {
+            const float bx = points[i + j + 1]->getX();
+            const float by = points[i + j + 1]->getY();
+            squares[j] = RouteSums::squaredLength(ax, ay, bx, by);
+            ax = bx;
+            ay = by;
+        }
+        sum = LengthChain::add(sum, squares, n);
+        i += n;
     }
     return sum;
 }

@@ -10,11 +10,14 @@ struct RouteSums {
     // Squares summed in single precision, the root taken in double. A
     // difference squares to the same value whatever its sign, so no
     // absolute value is taken.
-    static double segmentLength(float ax, float ay, float bx, float by) {
+    static float squaredLength(float ax, float ay, float bx, float by) {
         const float dx = ax - bx;
         const float dy = ay - by;
-        const float s = dx * dx + dy * dy;
-        return std::sqrt(static_cast<double>(s));
+        return dx * dx + dy * dy;
+    }
+
+    static double segmentLength(float ax, float ay, float bx, float by) {
+        return std::sqrt(static_cast<double>(squaredLength(ax, ay, bx, by)));
     }
 
     // Added in double, rounded back to float after every segment.
