@@ -1,5 +1,6 @@
 #include "model/WaypointTable.h"
 
+#include "model/LengthChain.h"
 #include "model/PointDataSource.h"
 #include "model/RouteOwner.h"
 #include "model/RouteSums.h"
@@ -15,21 +16,34 @@ constexpr std::array<const char*, 4> headers{"Waypoint", "Next waypoint", "From 
 
 } // namespace
 
-// Both sums add the way the route adds its length (RouteSums).
+// Both sums add the way the route adds its length, a block of segments at
+// a time; a waypoint closes the block, since the leg starts again there.
+// What follows the last waypoint is in no row.
 WaypointTable::WaypointTable(const PointDataSource& route) {
+    constexpr size_t block = 256;
     const std::span<MyPoint* const> points = route.points();
     float fromFirst = 0; // since the first waypoint
     float leg = 0;       // since the last waypoint
     bool started = false;
+    float squares[block];
+    size_t held = 0;
+    const auto addHeld = [&] {
+        fromFirst = LengthChain::add(fromFirst, squares, held);
+        leg = LengthChain::add(leg, squares, held);
+        held = 0;
+    };
     for (size_t i = 0; i < points.size(); ++i) {
         const MyPoint& p = *points[i];
         if (started) {
-            const double segment = PointDataSource::segmentLength(*points[i - 1], p);
-            fromFirst = RouteSums::addLength(fromFirst, segment);
-            leg = RouteSums::addLength(leg, segment);
+            const MyPoint& before = *points[i - 1];
+            squares[held++] =
+                RouteSums::squaredLength(before.getX(), before.getY(), p.getX(), p.getY());
+            if (held == block)
+                addHeld();
         }
         if (!p.isWaypoint())
             continue;
+        addHeld();
         if (started)
             rows.back().next = leg;
         rows.push_back(Row{p.getPointName(), 0, fromFirst});
