@@ -225,12 +225,8 @@ float PointDataSource::distanceBetweennthWaypoint(int32_t m, int32_t n) const {
     return sumOfSegments(from, to);
 }
 
-double PointDataSource::segmentLength(const MyPoint& a, const MyPoint& b) {
-    return RouteSums::segmentLength(a.getX(), a.getY(), b.getX(), b.getY());
-}
-
 float PointDataSource::distanceBetweenThisPoint(const MyPoint& a, const MyPoint& b) {
-    return static_cast<float>(segmentLength(a, b));
+    return static_cast<float>(RouteSums::segmentLength(a.getX(), a.getY(), b.getX(), b.getY()));
 }
 
 float PointDataSource::totalArea() const {

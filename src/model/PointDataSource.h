@@ -63,8 +63,6 @@ public:
     float totalDistance() const;
     float totalArea() const;
     static float distanceBetweenThisPoint(const MyPoint& a, const MyPoint& b);
-    // The same before it is rounded to float: what route lengths add up.
-    static double segmentLength(const MyPoint& a, const MyPoint& b);
     float distanceBetweennthWaypoint(int32_t m, int32_t n) const;
 
     float getMinX() const;
