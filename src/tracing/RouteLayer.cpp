@@ -77,6 +77,16 @@ RouteLayer::Key RouteLayer::keyFor(const RouteScene& scene, qreal pixelRatio) {
 void RouteLayer::paint(QPainter& painter, const RouteScene& scene, const QRect& dirty) {
     const qreal ratio = painter.device()->devicePixelRatioF();
     const Key wanted = keyFor(scene, ratio);
+    // Without points there is only the frame: three lines need no
+    // window-sized picture filled and copied, as at every start.
+    if (wanted.count == 0) {
+        valid = false;
+        painter.save();
+        flipToView(painter, scene);
+        RoutePainter::drawAcetateBox(painter, scene.viewSize);
+        painter.restore();
+        return;
+    }
     if (!valid || !(wanted == key)) {
         if (!(appendPending && extend(scene, wanted))) {
             key = wanted;

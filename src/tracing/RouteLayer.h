@@ -13,7 +13,8 @@
 // follow the pointer, at the device's pixel ratio, with the line to the
 // pointer (and a dragged point's two segments and glyph) drawn live over
 // it. The picture is keyed on everything it shows, the route's points
-// through MyPoint::changeCount(), so a stale one is never used.
+// through MyPoint::changeCount(), so a stale one is never used. A route
+// without points needs no picture: its frame is drawn straight.
 class RouteLayer {
 public:
     // `painter` paints the view's widget or an image of it, untransformed;

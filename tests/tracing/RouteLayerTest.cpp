@@ -235,4 +235,23 @@ TEST(RouteLayer, ATracedPointIsAddedToThePictureAnyOtherChangeRedrawsIt) {
     EXPECT_EQ(layer.pictureCount(), 3) << "the frame is drawn afresh over the line";
 }
 
+// The start's empty acetate: its frame, drawn straight, and the first point
+// then makes a whole picture.
+TEST(RouteLayer, AnEmptyRouteShowsItsFrameWithoutAPicture) {
+    PointDataSource route;
+    RouteScene scene = tracingSceneOf(route, 300, 600);
+    RouteLayer layer;
+    const QImage empty = throughLayer(layer, scene);
+    EXPECT_EQ(layer.pictureCount(), 0);
+    EXPECT_EQ(Difference(empty, fullDetail(scene)).share, 0);
+    EXPECT_NE(empty, blank(viewSize)) << "the frame is there";
+    const uint64_t before = MyPoint::changeCount();
+    route.add(200, 200, MyPoint::Regular);
+    layer.pointAppended(before);
+    const QImage one = throughLayer(layer, scene);
+    EXPECT_EQ(layer.pictureCount(), 1);
+    RouteLayer fresh;
+    EXPECT_EQ(one, throughLayer(fresh, scene));
+}
+
 } // namespace
