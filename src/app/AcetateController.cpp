@@ -29,19 +29,24 @@ constexpr float raisedTint = 0.05f;
 
 AcetateController::AcetateController(WindowDesigns& designs, FatController& c)
     : controller(c), wandrelMainWindow(designs.acetateWindow),
-      wandrelMainView(designs.acetate.wandrelMainView),
-      mainWindowColour(designs.preferences.mainWindowColour),
-      snapshotView(designs.acetate.snapshotView), answer(designs.preferences.answer),
+      wandrelMainView(designs.acetate.wandrelMainView), values(c.getPreferenceValues()),
+      snapshotView(designs.acetate.snapshotView), answer2(designs.unitViews.answer2),
       answerUnits2(designs.unitViews.answerUnits2), saveDialog(designs.save),
       snapshotMenuItem(designs.acetate.snapshotMenuItem),
       snapshotCommand(std::make_unique<SnapshotCommand>(wandrelMainWindow, *snapshotView,
                                                         &ScreenGrabber::forPlatform)),
       quit(&QCoreApplication::quit) {
-    // Until the preferences say otherwise, the well shows the designed tint.
+    // Until the preferences say otherwise, the designed tint.
     if (const auto* acetate = qobject_cast<AcetateWindow*>(&wandrelMainWindow))
-        mainWindowColour->setColor(acetate->tint());
-    connect(mainWindowColour, &ColourWell::colorChanged, this,
-            &AcetateController::makeWindowTransparent);
+        values.tint = acetate->tint();
+    designs.preferences.whenBuilt([this](QWidget&, Ui::PreferencesWindow& window) {
+        window.mainWindowColour->setColor(values.tint);
+        connect(window.mainWindowColour, &ColourWell::colorChanged, this,
+                [this](const QColor& chosen) {
+                    values.tint = chosen;
+                    makeWindowTransparent();
+                });
+    });
     connect(designs.acetate.actionCloseAcetate, &QAction::triggered, this,
             &AcetateController::closeAcetateWindow);
     // The menu item offers what the toolbar item's face offers.
@@ -58,13 +63,17 @@ AcetateController::AcetateController(WindowDesigns& designs, FatController& c)
 
 AcetateController::~AcetateController() = default;
 
-void AcetateController::makeWindowTransparent() {
-    QColor tint = mainWindowColour->color();
+void AcetateController::applyTint() {
+    QColor tint = values.tint;
     if (tint.alphaF() < faintestTint)
         tint.setAlphaF(raisedTint);
     // The window is see-through from its creation; only the tint changes.
     if (auto* acetate = qobject_cast<AcetateWindow*>(&wandrelMainWindow))
         acetate->setTint(tint);
+}
+
+void AcetateController::makeWindowTransparent() {
+    applyTint();
     wandrelMainWindow.show();
     wandrelMainWindow.raise();
     wandrelMainWindow.activateWindow();
@@ -148,7 +157,7 @@ void AcetateController::saveRouteStats(const QString& folder) const {
 }
 
 QVariantMap AcetateController::routeStats() const {
-    return {{QStringLiteral("answer"), answer->text()},
+    return {{QStringLiteral("answer"), answer2->text()},
             {QStringLiteral("answerunits"), answerUnits2->currentText()},
             {QStringLiteral("WandrelVersion"), QStringLiteral("2")}};
 }

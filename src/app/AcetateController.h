@@ -11,7 +11,6 @@
 #include <functional>
 #include <memory>
 
-class ColourWell;
 class FatController;
 class QComboBox;
 class QDialog;
@@ -22,6 +21,7 @@ class SnapshotCommand;
 class SnapshotView;
 class WandrelTracingView;
 class WindowDesigns;
+struct PreferenceValues;
 namespace Ui {
 class SaveSheet;
 }
@@ -37,6 +37,8 @@ public:
     // Tints the window with the tint well's colour, never fainter than a
     // trace of opacity, and brings it to the front.
     void makeWindowTransparent();
+    // The tint alone, for a window not yet shown.
+    void applyTint();
     // Shows the picture `file` in `folder` under the route, or none when
     // there is no such picture.
     void setImageForSnapshotView(const QString& file, const QString& folder);
@@ -71,9 +73,9 @@ private:
     FatController& controller;
     QMainWindow& wandrelMainWindow;
     WandrelTracingView* wandrelMainView;
-    ColourWell* mainWindowColour;
+    PreferenceValues& values;
     SnapshotView* snapshotView;
-    QLineEdit* answer;
+    QLineEdit* answer2;
     QComboBox* answerUnits2;
     LazyWindow<Ui::SaveSheet, QDialog>& saveDialog;
     QPointer<ToolbarItem> snapshotButton;

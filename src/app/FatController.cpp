@@ -29,15 +29,14 @@
 FatController::FatController(WindowDesigns& d, UnitDataSource& units)
     : designs(d), unitDataSource(units) {
     connectOutlets(designs);
-    nameForAccessibility(designs);
+    nameForAccessibility();
     connectControls();
-    connectStyleControls();
     connectRouteCommands();
     markerCommands = std::make_unique<MarkerCommands>(designs, units, *this);
     waypointDetails = std::make_unique<WaypointDetails>(designs, *this);
     connectInspector();
-    keepFirstSetInStep();
-    unitsTab = std::make_unique<UnitsTab>(designs, units);
+    designs.preferences.whenBuilt(
+        [this](QWidget&, Ui::PreferencesWindow& window) { adoptPreferencesWindow(window); });
     acetate = std::make_unique<AcetateController>(designs, *this);
     document = std::make_unique<MeasurementDocument>(designs, *this);
     pictureCommands = std::make_unique<PictureCommands>(designs, *this);
@@ -55,11 +54,6 @@ void FatController::connectOutlets(WindowDesigns& d) {
     wandrelMainWindow = &d.acetateWindow;
     wandrelMainView = d.acetate.wandrelMainView;
     scaleSlider = d.acetate.scaleSlider;
-    preferencesWindow = d.preferencesWindow;
-    answer = d.preferences.answer;
-    numberOfUnits = d.preferences.numberOfUnits;
-    scaleUnits = d.preferences.scaleUnits;
-    answerUnits = d.preferences.answerUnits;
     answer2 = d.unitViews.answer2;
     numberOfUnits2 = d.unitViews.numberOfUnits2;
     scaleUnits2 = d.unitViews.scaleUnits2;
@@ -67,35 +61,66 @@ void FatController::connectOutlets(WindowDesigns& d) {
     areaAnswer = d.unitViews.areaAnswer;
     areaUnits = d.unitViews.areaUnits;
     sqLabel = d.unitViews.sqLabel;
-    presets = d.preferences.presets;
-    highLightColourWell = d.preferences.highLightColourWell;
-    lowLightColourWell = d.preferences.lowLightColourWell;
-    lineWidthSlider = d.preferences.lineWidthSlider;
+}
+
+// The preferences window, just made: its controls show what the acetate's
+// show and work from then on.
+void FatController::adoptPreferencesWindow(Ui::PreferencesWindow& window) {
+    answer = window.answer;
+    numberOfUnits = window.numberOfUnits;
+    scaleUnits = window.scaleUnits;
+    answerUnits = window.answerUnits;
+    presets = window.presets;
+    highLightColourWell = window.highLightColourWell;
+    lowLightColourWell = window.lowLightColourWell;
+    lineWidthSlider = window.lineWidthSlider;
+    namePreferencesForAccessibility(window);
+    unitDataSource.populatePopUpButton(scaleUnits, false);
+    unitDataSource.populatePopUpButton(answerUnits, false);
+    PopUpTitles::select(scaleUnits, PopUpTitles::selected(scaleUnits2));
+    PopUpTitles::select(answerUnits, PopUpTitles::selected(answerUnits2));
+    numberOfUnits->setText(numberOfUnits2->text());
+    answer->setText(answer2->text());
+    presets->setCurrentIndex(preferenceValues.preset);
+    setHighLightColour(highLightColour);
+    setLowLightColour(lowLightColour);
+    setLineWidth(lineWidth);
+    keepFirstSetInStep();
+    connectStyleControls();
+    wandrelMainView->setTerrainSlider(window.terrainSlider);
+    unitsTab = std::make_unique<UnitsTab>(designs, unitDataSource);
 }
 
 // Names a screen reader announces; pop-ups also take theirs from a label.
-void FatController::nameForAccessibility(WindowDesigns& d) {
+void FatController::nameForAccessibility() {
     const std::pair<QWidget*, const char*> names[] = {
-        {answer, QT_TRANSLATE_NOOP("Wandrel", "Route length")},
         {answer2, QT_TRANSLATE_NOOP("Wandrel", "Route length (toolbar)")},
         {areaAnswer, QT_TRANSLATE_NOOP("Wandrel", "Enclosed area")},
         {numberOfUnits2, QT_TRANSLATE_NOOP("Wandrel", "Scale number")},
-        {numberOfUnits, QT_TRANSLATE_NOOP("Wandrel", "Scale number (preferences)")},
         {scaleUnits2, QT_TRANSLATE_NOOP("Wandrel", "Scale unit")},
         {answerUnits2, QT_TRANSLATE_NOOP("Wandrel", "Length unit")},
         {areaUnits, QT_TRANSLATE_NOOP("Wandrel", "Area unit")},
-        {scaleUnits, QT_TRANSLATE_NOOP("Wandrel", "Scale unit (preferences)")},
-        {answerUnits, QT_TRANSLATE_NOOP("Wandrel", "Length unit (preferences)")},
         {sqLabel, QT_TRANSLATE_NOOP("Wandrel", "square")},
         {wandrelMainView, QT_TRANSLATE_NOOP("Wandrel", "Acetate")},
         {scaleSlider, QT_TRANSLATE_NOOP("Wandrel", "Scale bar")},
-        {d.preferences.mainWindowColour, QT_TRANSLATE_NOOP("Wandrel", "Acetate tint")},
-        {d.preferences.presets, QT_TRANSLATE_NOOP("Wandrel", "Line style")},
-        {d.preferences.highLightColourWell, QT_TRANSLATE_NOOP("Wandrel", "Outer colour")},
-        {d.preferences.lowLightColourWell, QT_TRANSLATE_NOOP("Wandrel", "Inner colour")},
-        {d.preferences.lineWidthSlider, QT_TRANSLATE_NOOP("Wandrel", "Line width")},
-        {d.preferences.unitTableView, QT_TRANSLATE_NOOP("Wandrel", "Units")},
-        {d.preferences.terrainSlider, QT_TRANSLATE_NOOP("Wandrel", "Terrain")},
+    };
+    for (const auto& [widget, name] : names)
+        widget->setAccessibleName(Wandrel::tr(name));
+}
+
+void FatController::namePreferencesForAccessibility(Ui::PreferencesWindow& window) {
+    const std::pair<QWidget*, const char*> names[] = {
+        {window.answer, QT_TRANSLATE_NOOP("Wandrel", "Route length")},
+        {window.numberOfUnits, QT_TRANSLATE_NOOP("Wandrel", "Scale number (preferences)")},
+        {window.scaleUnits, QT_TRANSLATE_NOOP("Wandrel", "Scale unit (preferences)")},
+        {window.answerUnits, QT_TRANSLATE_NOOP("Wandrel", "Length unit (preferences)")},
+        {window.mainWindowColour, QT_TRANSLATE_NOOP("Wandrel", "Acetate tint")},
+        {window.presets, QT_TRANSLATE_NOOP("Wandrel", "Line style")},
+        {window.highLightColourWell, QT_TRANSLATE_NOOP("Wandrel", "Outer colour")},
+        {window.lowLightColourWell, QT_TRANSLATE_NOOP("Wandrel", "Inner colour")},
+        {window.lineWidthSlider, QT_TRANSLATE_NOOP("Wandrel", "Line width")},
+        {window.unitTableView, QT_TRANSLATE_NOOP("Wandrel", "Units")},
+        {window.terrainSlider, QT_TRANSLATE_NOOP("Wandrel", "Terrain")},
     };
     for (const auto& [widget, name] : names)
         widget->setAccessibleName(Wandrel::tr(name));
@@ -164,9 +189,10 @@ void FatController::abortModal() {
 
 void FatController::showPreferences() {
     toolbarItems->prefsToolbar(); // before the window takes its size
-    preferencesWindow->show();
-    preferencesWindow->raise();
-    preferencesWindow->activateWindow();
+    QWidget* window = designs.preferences.window();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 // The addresses are keys of the string table, so a translation may point

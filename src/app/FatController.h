@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/PreferenceValues.h"
 #include "inspector/InspectorClient.h"
 #include "labels/WandrelLabel.h"
 #include "scale/ScaleBarClient.h"
@@ -35,6 +36,9 @@ class UnitsTab;
 class WandrelTracingView;
 class WaypointDetails;
 class WindowDesigns;
+namespace Ui {
+class PreferencesWindow;
+}
 
 // The application controller: turns pixels into figures, keeps the window's
 // controls in step and carries the window's commands. Its duties are split
@@ -150,6 +154,9 @@ public:
     void switchPrefsTab(int tag);
     ToolbarItems& getToolbarItems() const { return *toolbarItems; }
 
+    // What the preferences window shows, made or not.
+    PreferenceValues& getPreferenceValues() { return preferenceValues; }
+
     // Small window commands.
     void showInformation();
     void closeTheAboutWindow();
@@ -167,7 +174,9 @@ private:
     void connectOutlets(WindowDesigns& designs);
     void connectControls();
     void keepFirstSetInStep();
-    void nameForAccessibility(WindowDesigns& designs);
+    void nameForAccessibility();
+    void adoptPreferencesWindow(Ui::PreferencesWindow& window);
+    void namePreferencesForAccessibility(Ui::PreferencesWindow& window);
     void createScaleText();
     void connectStyleControls();
     void connectRouteCommands();
@@ -187,7 +196,7 @@ private:
     SwinginSlider* scaleSlider = nullptr;
     QAction* dragmodeMenuItem = nullptr;
     QPointer<WandrelLabel> scaleText;
-    QWidget* preferencesWindow = nullptr;
+    PreferenceValues preferenceValues;
 
     QLineEdit* answer = nullptr;
     QLineEdit* numberOfUnits = nullptr;

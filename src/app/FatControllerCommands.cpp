@@ -11,7 +11,6 @@
 #include "platform/Log.h"
 #include "tracing/WandrelTracingView.h"
 
-#include <QAbstractSlider>
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
@@ -102,7 +101,6 @@ void FatController::connectRouteCommands() {
     dragmodeMenuItem = menu.dragmodeMenuItem;
     wandrelMainView->setDragmodeMenuItem(menu.dragmodeMenuItem);
     wandrelMainView->setShadeAreaButton(menu.shadeAreaMenuItem);
-    wandrelMainView->setTerrainSlider(designs.preferences.terrainSlider);
     auto* context = new QMenu(wandrelMainView); // owned by the view
     context->addActions({menu.undoPointMenuItem, menu.contMenuItem, menu.createWayPointMenuItem});
     context->addSeparator();
@@ -121,8 +119,6 @@ void FatController::connectRouteCommands() {
             &WandrelTracingView::clearPointsMenuItem);
     connect(menu.shadeAreaMenuItem, &QAction::toggled, wandrelMainView,
             &WandrelTracingView::reDraw);
-    connect(designs.preferences.terrainSlider, &QAbstractSlider::valueChanged, this,
-            [this] { displayAnswer(); });
 }
 
 // The application has one tracing view; a new one is never made.

@@ -135,7 +135,7 @@ void FatController::updateInfoFields() {
     if (!wandrelMainView)
         return;
     wandrelMainView->setScale(textOf(numberOfUnits2));
-    wandrelMainView->setAnswer(textOf(answer));
+    wandrelMainView->setAnswer(textOf(answer2));
     wandrelMainView->setScaleUnits(PopUpTitles::selected(scaleUnits2));
     wandrelMainView->setAnswerUnits(PopUpTitles::selected(answerUnits2));
     wandrelMainView->setAreaUnits(PopUpTitles::selected(areaUnits));
@@ -183,5 +183,5 @@ void FatController::setWandrelNumberOfUnits2(const QString& text) {
 }
 
 QString FatController::getAnswerUnits() const {
-    return PopUpTitles::selected(answerUnits);
+    return PopUpTitles::selected(answerUnits2);
 }

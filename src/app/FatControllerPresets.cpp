@@ -36,10 +36,15 @@ QColor rgba(float r, float g, float b, float a) {
 
 void FatController::switchPreset() {
     // Independent tests, re-reading the title each time, as a preset could
-    // in principle change the pop-up.
-    for (const PresetEntry& preset : presetTable)
-        if (presets && presets->currentText() == StringTables::translate("Wandrel", preset.name))
+    // in principle change the pop-up. Without the pop-up, its kept row.
+    if (presets)
+        preferenceValues.preset = presets->currentIndex();
+    for (size_t row = 0; row < presetTable.size(); ++row) {
+        const PresetEntry& preset = presetTable[row];
+        if (presets ? presets->currentText() == StringTables::translate("Wandrel", preset.name)
+                    : preferenceValues.preset == int(row))
             (this->*preset.apply)();
+    }
     if (wandrelMainView)
         wandrelMainView->update();
 }

@@ -2,6 +2,7 @@
 // first figures.
 #include "app/FatController.h"
 
+#include "app/AcetateController.h"
 #include "app/Preferences.h"
 #include "app/WindowDesigns.h"
 #include "labels/WandrelLabel.h"
@@ -13,24 +14,16 @@
 
 #include <QComboBox>
 #include <QMainWindow>
+#include <QScreen>
 
 namespace {
 
 Preferences::Controls preferenceControls(WindowDesigns& d) {
     Preferences::Controls c;
-    c.includeJournalForWeb = d.preferences.includeJournalForWeb;
-    c.includeDistancesForWeb = d.preferences.includeDistancesForWeb;
-    c.resizeImagesForWeb = d.preferences.resizeImagesForWeb;
-    c.mainWindowColour = d.preferences.mainWindowColour;
     c.scaleSlider = d.acetate.scaleSlider;
-    c.numberOfUnits = d.preferences.numberOfUnits;
     c.numberOfUnits2 = d.unitViews.numberOfUnits2;
-    c.scaleUnits = d.preferences.scaleUnits;
     c.scaleUnits2 = d.unitViews.scaleUnits2;
-    c.answerUnits = d.preferences.answerUnits;
     c.answerUnits2 = d.unitViews.answerUnits2;
-    c.webImageSize = {d.preferences.webImageSize0, d.preferences.webImageSize1,
-                      d.preferences.webImageSize2};
     c.tracingView = d.acetate.wandrelMainView;
     return c;
 }
@@ -40,9 +33,12 @@ Preferences::Controls preferenceControls(WindowDesigns& d) {
 void FatController::awakeFromNib() {
     wandrelMainWindow->setWindowFlag(Qt::NoDropShadowWindowHint);
     defaults = std::make_unique<Defaults>();
-    preferences = std::make_unique<Preferences>(*defaults, preferenceControls(designs));
+    preferences =
+        std::make_unique<Preferences>(*defaults, preferenceValues, preferenceControls(designs));
+    designs.preferences.whenBuilt(
+        [this](QWidget&, Ui::PreferencesWindow& window) { preferences->showIn(window); });
     restorePreferences();
-    makeWindowTransparent();
+    acetate->applyTint();
     wireTracingView();
     wandrelMainWindow->setMouseTracking(true);
     createToolbars();
@@ -83,16 +79,17 @@ void FatController::fillUnitPopUps() {
     unitDataSource.populatePopUpButton(scaleUnits2, false);
     unitDataSource.populatePopUpButton(answerUnits2, false);
     unitDataSource.populatePopUpButton(areaUnits, true);
-    // The first set lists the same units so that it can mirror the second.
-    unitDataSource.populatePopUpButton(scaleUnits, false);
-    unitDataSource.populatePopUpButton(answerUnits, false);
     preferences->restoreUnits();
 }
 
+// Given its maximised size before it is shown, the window is laid out once.
 void FatController::finishStartup() {
-    if (!(wandrelMainWindow->windowState() & Qt::WindowMaximized))
+    if (!(wandrelMainWindow->windowState() & Qt::WindowMaximized)) {
+        if (const QScreen* screen = wandrelMainWindow->screen())
+            wandrelMainWindow->setGeometry(screen->availableGeometry());
         wandrelMainWindow->setWindowState(wandrelMainWindow->windowState() | Qt::WindowMaximized);
-    preferencesWindow->setWindowFlag(Qt::WindowStaysOnTopHint);
+    }
+    makeWindowTransparent();
     // The sheet needs its window on screen first.
     if (preferences->showInfoAtStartup())
         QMetaObject::invokeMethod(this, &FatController::showInformation, Qt::QueuedConnection);

@@ -75,13 +75,17 @@ bool MeasurementDocument::isEdited() const {
 // The scale and units are part of the measurement: changing them is an edit.
 void MeasurementDocument::watchScaleControls() {
     const auto& units = designs.unitViews;
-    for (QLineEdit* field : {units.numberOfUnits2, designs.preferences.numberOfUnits})
-        connect(field, &QLineEdit::textEdited, this, &MeasurementDocument::markEdited);
-    for (QComboBox* box : {units.scaleUnits2, units.answerUnits2, units.areaUnits,
-                           designs.preferences.scaleUnits, designs.preferences.answerUnits})
+    connect(units.numberOfUnits2, &QLineEdit::textEdited, this, &MeasurementDocument::markEdited);
+    for (QComboBox* box : {units.scaleUnits2, units.answerUnits2, units.areaUnits})
         connect(box, &QComboBox::activated, this, &MeasurementDocument::markEdited);
-    connect(designs.preferences.terrainSlider, &QAbstractSlider::actionTriggered, this,
-            &MeasurementDocument::markEdited);
+    designs.preferences.whenBuilt([this](QWidget&, Ui::PreferencesWindow& window) {
+        connect(window.numberOfUnits, &QLineEdit::textEdited, this,
+                &MeasurementDocument::markEdited);
+        for (QComboBox* box : {window.scaleUnits, window.answerUnits})
+            connect(box, &QComboBox::activated, this, &MeasurementDocument::markEdited);
+        connect(window.terrainSlider, &QAbstractSlider::actionTriggered, this,
+                &MeasurementDocument::markEdited);
+    });
 }
 
 void MeasurementDocument::markEdited() {

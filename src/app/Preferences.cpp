@@ -1,6 +1,8 @@
 #include "app/Preferences.h"
 
-#include "platform/ColourWell.h"
+#include "app/PreferenceValues.h"
+#include "ui_PreferencesWindow.h"
+
 #include "platform/Defaults.h"
 #include "platform/Log.h"
 #include "platform/PopUpTitles.h"
@@ -19,10 +21,6 @@ namespace {
 
 QString yesNo(bool yes) {
     return yes ? QStringLiteral("YES") : QStringLiteral("NO");
-}
-
-bool isOn(const QAbstractButton* box) {
-    return box && box->isChecked();
 }
 
 // An end stored beyond any screen (a damaged file) could never be dragged
@@ -54,24 +52,45 @@ QStringList Preferences::writtenKeys() {
                        PreferenceKeys::webImageSize};
 }
 
-Preferences::Preferences(Defaults& d, Controls controls) : defaults(d), c(std::move(controls)) {}
+Preferences::Preferences(Defaults& d, PreferenceValues& v, Controls controls)
+    : defaults(d), values(v), c(std::move(controls)) {}
+
+void Preferences::showIn(Ui::PreferencesWindow& window) {
+    const std::pair<QAbstractButton*, bool*> checks[] = {
+        {window.includeJournalForWeb, &values.includeJournalForWeb},
+        {window.includeDistancesForWeb, &values.includeDistancesForWeb},
+        {window.resizeImagesForWeb, &values.resizeImagesForWeb},
+    };
+    for (const auto& [box, value] : checks) {
+        box->setChecked(*value);
+        QObject::connect(box, &QAbstractButton::toggled, box,
+                         [value = value](bool on) { *value = on; });
+    }
+    QAbstractButton* const sizes[PreferenceValues::webImageSizes] = {
+        window.webImageSize0, window.webImageSize1, window.webImageSize2};
+    sizes[values.webImageSize]->setChecked(true);
+    for (int row = 0; row < PreferenceValues::webImageSizes; ++row)
+        QObject::connect(sizes[row], &QAbstractButton::toggled, sizes[row], [this, row](bool on) {
+            if (on)
+                values.webImageSize = row;
+        });
+}
 
 // Only a stored "NO" turns a box off; anything else keeps its design.
 void Preferences::restoreWebChecks() {
-    const std::pair<const QString&, QAbstractButton*> checks[] = {
-        {PreferenceKeys::includeJournalForWeb, c.includeJournalForWeb},
-        {PreferenceKeys::includeDistancesForWeb, c.includeDistancesForWeb},
-        {PreferenceKeys::resizeImagesForWeb, c.resizeImagesForWeb},
+    const std::pair<const QString&, bool&> checks[] = {
+        {PreferenceKeys::includeJournalForWeb, values.includeJournalForWeb},
+        {PreferenceKeys::includeDistancesForWeb, values.includeDistancesForWeb},
+        {PreferenceKeys::resizeImagesForWeb, values.resizeImagesForWeb},
     };
-    for (const auto& [key, box] : checks)
-        if (box && defaults.stringForKey(key) == u"NO")
-            box->setChecked(false);
+    for (const auto& [key, value] : checks)
+        if (defaults.stringForKey(key) == u"NO")
+            value = false;
 }
 
 void Preferences::restoreTint() {
-    if (!c.mainWindowColour || !defaults.hasKey(PreferenceKeys::mainWindowColour + u'R'))
-        return;
-    c.mainWindowColour->setColor(defaults.colourForKey(PreferenceKeys::mainWindowColour));
+    if (defaults.hasKey(PreferenceKeys::mainWindowColour + u'R'))
+        values.tint = defaults.colourForKey(PreferenceKeys::mainWindowColour);
 }
 
 void Preferences::restoreScaleBar() {
@@ -89,18 +108,12 @@ void Preferences::restoreScaleBar() {
 }
 
 void Preferences::restoreUnits() {
-    if (defaults.hasKey(PreferenceKeys::answerUnits)) {
-        PopUpTitles::select(c.answerUnits, defaults.stringForKey(PreferenceKeys::answerUnits));
+    if (defaults.hasKey(PreferenceKeys::answerUnits))
         PopUpTitles::select(c.answerUnits2, defaults.stringForKey(PreferenceKeys::answerUnits));
-    }
-    if (defaults.hasKey(PreferenceKeys::numberOfUnits))
-        for (QLineEdit* field : {c.numberOfUnits, c.numberOfUnits2})
-            if (field)
-                field->setText(defaults.stringForKey(PreferenceKeys::numberOfUnits));
-    if (defaults.hasKey(PreferenceKeys::scaleUnits)) {
-        PopUpTitles::select(c.scaleUnits, defaults.stringForKey(PreferenceKeys::scaleUnits));
+    if (defaults.hasKey(PreferenceKeys::numberOfUnits) && c.numberOfUnits2)
+        c.numberOfUnits2->setText(defaults.stringForKey(PreferenceKeys::numberOfUnits));
+    if (defaults.hasKey(PreferenceKeys::scaleUnits))
         PopUpTitles::select(c.scaleUnits2, defaults.stringForKey(PreferenceKeys::scaleUnits));
-    }
 }
 
 QString Preferences::routeFolder() const {
@@ -134,8 +147,8 @@ void Preferences::restoreWebImageSize() {
     if (!defaults.hasKey(PreferenceKeys::webImageSize))
         return;
     const int row = defaults.stringForKey(PreferenceKeys::webImageSize).toInt();
-    if (row >= 0 && row < c.webImageSize.size())
-        c.webImageSize[row]->setChecked(true);
+    if (row >= 0 && row < PreferenceValues::webImageSizes)
+        values.webImageSize = row;
 }
 
 bool Preferences::showInfoAtStartup() const {
@@ -160,18 +173,17 @@ void Preferences::save(const QString& routeFolder) {
         wlog(QStringLiteral("preferences were not saved"));
 }
 
-// The well's colour, not the window's, which may have been made more opaque.
+// The chosen colour, not the window's, which may have been made more opaque.
 void Preferences::saveTint() {
-    if (!c.mainWindowColour)
-        return;
-    defaults.setColour(PreferenceKeys::mainWindowColour, c.mainWindowColour->color());
+    if (values.tint.isValid())
+        defaults.setColour(PreferenceKeys::mainWindowColour, values.tint);
 }
 
 void Preferences::saveUnits() {
-    defaults.setString(PreferenceKeys::scaleUnits, PopUpTitles::selected(c.scaleUnits));
+    defaults.setString(PreferenceKeys::scaleUnits, PopUpTitles::selected(c.scaleUnits2));
     defaults.setString(PreferenceKeys::numberOfUnits,
-                       c.numberOfUnits ? c.numberOfUnits->text() : QString());
-    defaults.setString(PreferenceKeys::answerUnits, PopUpTitles::selected(c.answerUnits));
+                       c.numberOfUnits2 ? c.numberOfUnits2->text() : QString());
+    defaults.setString(PreferenceKeys::answerUnits, PopUpTitles::selected(c.answerUnits2));
 }
 
 void Preferences::saveScaleBar() {
@@ -187,18 +199,14 @@ void Preferences::saveScaleBar() {
 
 void Preferences::saveChecks() {
     const bool showAtStartup =
-        c.showAtStartupButton ? isOn(c.showAtStartupButton) : showAtStartupStored;
+        c.showAtStartupButton ? c.showAtStartupButton->isChecked() : showAtStartupStored;
     defaults.setString(PreferenceKeys::showInfoAtStartup, yesNo(showAtStartup));
-    defaults.setString(PreferenceKeys::includeJournalForWeb, yesNo(isOn(c.includeJournalForWeb)));
+    defaults.setString(PreferenceKeys::includeJournalForWeb, yesNo(values.includeJournalForWeb));
     defaults.setString(PreferenceKeys::includeDistancesForWeb,
-                       yesNo(isOn(c.includeDistancesForWeb)));
-    defaults.setString(PreferenceKeys::resizeImagesForWeb, yesNo(isOn(c.resizeImagesForWeb)));
+                       yesNo(values.includeDistancesForWeb));
+    defaults.setString(PreferenceKeys::resizeImagesForWeb, yesNo(values.resizeImagesForWeb));
 }
 
 void Preferences::saveWebImageSize() {
-    int row = 0;
-    for (int i = 0; i < c.webImageSize.size(); ++i)
-        if (c.webImageSize[i]->isChecked())
-            row = i;
-    defaults.setString(PreferenceKeys::webImageSize, QString::number(row));
+    defaults.setString(PreferenceKeys::webImageSize, QString::number(values.webImageSize));
 }

@@ -4,43 +4,42 @@
 #include <QString>
 #include <QStringList>
 
-class ColourWell;
 class Defaults;
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
 class SwinginSlider;
 class WandrelTracingView;
+struct PreferenceValues;
+namespace Ui {
+class PreferencesWindow;
+}
 
 // The user's preferences: every key of the defaults store, what start-up
 // restores from it and what shutdown writes back. Keys are named here and
 // nowhere else.
 class Preferences {
 public:
-    // The controls the preferences live in. Any may be absent: its key is
-    // then neither read nor written.
+    // The controls of the acetate the preferences live in. Any may be
+    // absent: its key is then neither read nor written. The rest live in
+    // the values.
     struct Controls {
-        QAbstractButton* includeJournalForWeb = nullptr;
-        QAbstractButton* includeDistancesForWeb = nullptr;
-        QAbstractButton* resizeImagesForWeb = nullptr;
-        ColourWell* mainWindowColour = nullptr;
         SwinginSlider* scaleSlider = nullptr;
-        QLineEdit* numberOfUnits = nullptr;
         QLineEdit* numberOfUnits2 = nullptr;
-        QComboBox* scaleUnits = nullptr;
         QComboBox* scaleUnits2 = nullptr;
-        QComboBox* answerUnits = nullptr;
         QComboBox* answerUnits2 = nullptr;
         QAbstractButton* showAtStartupButton = nullptr;
-        // The web image sizes, one radio button a row.
-        QList<QAbstractButton*> webImageSize;
         WandrelTracingView* tracingView = nullptr;
     };
 
     // Every key shutdown writes, in the order it writes them.
     static QStringList writtenKeys();
 
-    Preferences(Defaults& defaults, Controls controls);
+    Preferences(Defaults& defaults, PreferenceValues& values, Controls controls);
+
+    // The preferences window, just made: its boxes show the values and keep
+    // them from then on.
+    void showIn(Ui::PreferencesWindow& window);
 
     void restoreWebChecks();
     void restoreTint();
@@ -70,6 +69,7 @@ private:
     void saveWebImageSize();
 
     Defaults& defaults;
+    PreferenceValues& values;
     Controls c;
     bool showAtStartupStored = false;
 };

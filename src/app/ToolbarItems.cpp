@@ -100,10 +100,21 @@ QString labelOf(const Entry& entry) {
 } // namespace
 
 ToolbarItems::ToolbarItems(WindowDesigns& d, FatController& c, AcetateController& a)
-    : designs(d), controller(c), acetate(a),
-      wandrelPrefsTabView(d.preferences.wandrelPrefsTabView) {
+    : designs(d), controller(c), acetate(a) {
     connect(d.acetate.actionCustomiseToolbar, &QAction::triggered, this,
             &ToolbarItems::customiseToolbar);
+    d.preferences.whenBuilt([this](QWidget& window, Ui::PreferencesWindow& design) {
+        wandrelPrefsTabView = design.wandrelPrefsTabView;
+        switchPrefsTab(1);
+        // The toolbar is the way between the tabs; it follows whatever shows one.
+        if (auto* tabBar =
+                wandrelPrefsTabView->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly))
+            tabBar->hide();
+        connect(wandrelPrefsTabView, &QTabWidget::currentChanged, this,
+                &ToolbarItems::followShownTab);
+        // However the window comes to be shown, it comes with its toolbar.
+        window.installEventFilter(this);
+    });
 }
 
 // The toolbars live in their windows, but their items act on this table and
@@ -135,34 +146,27 @@ void ToolbarItems::placeToolbars() {
     mainBar = new Toolbar(mainToolbarIdentifier, *this); // owned by the acetate
     mainBar->setAllowsUserCustomization(true);
     designs.acetateWindow.addToolBar(Qt::TopToolBarArea, mainBar);
-
-    switchPrefsTab(1);
-    // The toolbar is the way between the tabs; it follows whatever shows one.
-    if (auto* tabBar =
-            wandrelPrefsTabView->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly))
-        tabBar->hide();
-    connect(wandrelPrefsTabView, &QTabWidget::currentChanged, this, &ToolbarItems::followShownTab);
-    // However the window comes to be shown, it comes with its toolbar.
-    designs.preferencesWindow->installEventFilter(this);
 }
 
 void ToolbarItems::placePrefsToolbar() {
-    designs.preferencesWindow->removeEventFilter(this);
+    QWidget* window = designs.preferences.window();
+    window->removeEventFilter(this);
     prefsBar = new Toolbar(prefsToolbarIdentifier, *this); // owned by the preferences window
-    designs.preferences.preferencesLayout->insertWidget(0, prefsBar);
+    designs.preferences.ui().preferencesLayout->insertWidget(0, prefsBar);
     followShownTab();
     prefsBar->setConfigurationStore(configurationStore);
     prefsBar->loadConfiguration();
 }
 
 bool ToolbarItems::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show && watched == designs.preferencesWindow)
+    if (event->type() == QEvent::Show && designs.preferences.isBuilt() &&
+        watched == designs.preferences.window())
         prefsToolbar();
     return false;
 }
 
 void ToolbarItems::followShownTab() {
-    const QWidget* shown = wandrelPrefsTabView->currentWidget();
+    const QWidget* shown = wandrelPrefsTabView ? wandrelPrefsTabView->currentWidget() : nullptr;
     const Entry* item = shown ? tabItem(shown->property("identifier").toInt()) : nullptr;
     if (prefsBar && item)
         prefsBar->setSelectedItemIdentifier(QLatin1String(item->identifier));
@@ -176,6 +180,7 @@ void ToolbarItems::customiseToolbar() {
 void ToolbarItems::switchPrefsTab(int tag) {
     if (tag < 1 || tag > 3)
         return;
+    designs.preferences.ui(); // the window the tabs are in
     for (int i = 0; i < wandrelPrefsTabView->count(); ++i)
         if (wandrelPrefsTabView->widget(i)->property("identifier").toString() ==
             QString::number(tag))

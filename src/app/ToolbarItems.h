@@ -59,7 +59,8 @@ private:
     WindowDesigns& designs;
     FatController& controller;
     AcetateController& acetate;
-    QTabWidget* wandrelPrefsTabView;
+    // Once the preferences window is made.
+    QTabWidget* wandrelPrefsTabView = nullptr;
     QPointer<Toolbar> mainBar;
     QPointer<Toolbar> prefsBar;
     Defaults* configurationStore = nullptr;

@@ -9,10 +9,10 @@ namespace {
 
 UnitEditor::Outlets outletsOf(WindowDesigns& d) {
     UnitEditor::Outlets outlets;
-    outlets.tableView = d.preferences.unitTableView;
-    outlets.createUnitButton = d.preferences.createUnitButton;
-    outlets.editUnitButton = d.preferences.editUnitButton;
-    outlets.deleteUnitButton = d.preferences.deleteUnitButton;
+    outlets.tableView = d.preferences.ui().unitTableView;
+    outlets.createUnitButton = d.preferences.ui().createUnitButton;
+    outlets.editUnitButton = d.preferences.ui().editUnitButton;
+    outlets.deleteUnitButton = d.preferences.ui().deleteUnitButton;
     outlets.unitEditWindow = d.unitEditSheet;
     outlets.nameField = d.unitEdit.nameField;
     outlets.shortNameField = d.unitEdit.shortNameField;

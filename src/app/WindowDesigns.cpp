@@ -16,17 +16,19 @@ void makeModal(QDialog& sheet) {
 } // namespace
 
 WindowDesigns::WindowDesigns(QMainWindow& window)
-    : acetateWindow(window), information(window, Qt::Sheet), distanceMarkers(window, Qt::Sheet),
+    : acetateWindow(window), preferences(window, Qt::Tool | Qt::WindowStaysOnTopHint),
+      information(window, Qt::Sheet), distanceMarkers(window, Qt::Sheet),
       waypointDetails(window, Qt::Dialog), save(window, Qt::Sheet) {
     acetate.setupUi(&window);
     // The unit views are lent to the main toolbar as its items; this is
     // where they wait, unseen, while the toolbar does not show them.
     unitViewsWidget = load<QWidget>(unitViews, &window, {});
     unitViewsWidget->hide();
-    preferencesWindow = load<QWidget>(preferences, &window, Qt::Tool);
-    unitEditSheet = load<QDialog>(unitEdit, preferencesWindow, Qt::Sheet);
     zoomWindow = load<QWidget>(zoom, &window, Qt::Tool);
-    makeModal(*unitEditSheet);
+    preferences.whenBuilt([this](QWidget& preferencesWindow, auto&) {
+        unitEditSheet = load<QDialog>(unitEdit, &preferencesWindow, Qt::Sheet);
+        makeModal(*unitEditSheet);
+    });
     information.whenBuilt([](QDialog& sheet, auto&) { makeModal(sheet); });
     distanceMarkers.whenBuilt([](QDialog& sheet, auto&) { makeModal(sheet); });
     save.whenBuilt([](QDialog& sheet, Ui::SaveSheet& design) {

@@ -16,9 +16,10 @@
 #include <QPointer>
 
 // Every window design of the application. Those the acetate and its
-// controller need from the start are loaded with the acetate; the dialogs
-// that only a command opens are made when first asked for. The secondary
-// windows are children of the acetate, which owns them.
+// controller need from the start are loaded with the acetate; the
+// preferences window and the dialogs that only a command opens are made
+// when first asked for. The secondary windows are children of the acetate,
+// which owns them.
 class WindowDesigns {
 public:
     explicit WindowDesigns(QMainWindow& acetate);
@@ -26,9 +27,10 @@ public:
     QMainWindow& acetateWindow;
     Ui::AcetateWindow acetate;
     Ui::UnitViews unitViews;
-    Ui::PreferencesWindow preferences;
+    // Made with the preferences window, whose sheet it is.
     Ui::UnitEditSheet unitEdit;
     Ui::ZoomWindow zoom;
+    LazyWindow<Ui::PreferencesWindow, QWidget> preferences;
     LazyWindow<Ui::InformationWindow, QDialog> information;
     LazyWindow<Ui::DistanceMarkerDialog, QDialog> distanceMarkers;
     LazyWindow<Ui::WaypointDetailsWindow, QDialog> waypointDetails;
@@ -36,7 +38,6 @@ public:
 
     // Home of the three unit views while the main toolbar does not show them.
     QWidget* unitViewsWidget;
-    QWidget* preferencesWindow;
-    QDialog* unitEditSheet;
+    QDialog* unitEditSheet = nullptr;
     QWidget* zoomWindow;
 };

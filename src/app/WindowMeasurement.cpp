@@ -1,5 +1,7 @@
 #include "app/WindowMeasurement.h"
 
+#include "app/PreferenceValues.h"
+
 #include "app/AcetateController.h"
 #include "app/FatController.h"
 #include "app/SnapshotView.h"
@@ -128,11 +130,10 @@ QStringList WindowMeasurement::showSettings(const MeasurementSettings& s) {
                                     "shown in “%2”.")
                             .arg(title, PopUpTitles::selected(box));
     }
-    if (s.terrainFactor) {
-        QAbstractSlider* terrain = designs.preferences.terrainSlider;
-        terrain->setValue(static_cast<int>(std::lround(
-            std::clamp(*s.terrainFactor, float(terrain->minimum()), float(terrain->maximum())))));
-    }
+    if (s.terrainFactor)
+        designs.acetate.wandrelMainView->setTerrainFactor(
+            std::round(std::clamp(*s.terrainFactor, float(PreferenceValues::flatTerrain),
+                                  float(PreferenceValues::steepestTerrain))));
     return problems;
 }
 
@@ -140,9 +141,9 @@ QStringList WindowMeasurement::showSettings(const MeasurementSettings& s) {
 // with a width the window offers, brings its own.
 void WindowMeasurement::adoptStyle(const QVariantMap& fragment) {
     const WandrelRouteInfoInspector& info = designs.acetate.wandrelMainView->getInfo();
-    const QAbstractSlider* widths = designs.preferences.lineWidthSlider;
     const float width = info.getLineWidth();
-    if (!holdsStyle(fragment) || !(width >= widths->minimum() && width <= widths->maximum()))
+    if (!holdsStyle(fragment) ||
+        !(width >= PreferenceValues::thinnestLine && width <= PreferenceValues::widestLine))
         return;
     controller.setHighLightColour(info.getHighLightColour());
     controller.setLowLightColour(info.getLowLightColour());

@@ -178,13 +178,33 @@ float WandrelTracingView::totalArea() const {
     return pointDataSource->totalArea() * stretch * stretch;
 }
 
-float WandrelTracingView::getTerrainFactor() const {
-    return terrainSlider ? static_cast<float>(terrainSlider->value()) : 0.0f;
+void WandrelTracingView::setTerrainSlider(QAbstractSlider* slider) {
+    terrainSlider = slider;
+    if (!slider)
+        return;
+    slider->setValue(static_cast<int>(std::lround(terrainFactor)));
+    connect(slider, &QAbstractSlider::valueChanged, this,
+            [this](int value) { adoptTerrainFactor(static_cast<float>(value)); });
+    adoptTerrainFactor(static_cast<float>(slider->value())); // within its range
+}
+
+void WandrelTracingView::setTerrainFactor(float factor) {
+    if (terrainSlider)
+        terrainSlider->setValue(static_cast<int>(std::lround(factor)));
+    else
+        adoptTerrainFactor(factor);
 }
 
 void WandrelTracingView::resetTerrainFactor() {
-    if (terrainSlider)
-        terrainSlider->setValue(100);
+    setTerrainFactor(100);
+}
+
+void WandrelTracingView::adoptTerrainFactor(float factor) {
+    if (factor == terrainFactor)
+        return;
+    terrainFactor = factor;
+    if (fatController)
+        fatController->displayAnswer();
 }
 
 float WandrelTracingView::convertUsingScale(float pixels) {

@@ -66,7 +66,9 @@ public:
     QAction* getDragmodeMenuItem() const { return dragmodeMenuItem; }
     // Anything with a "checked" property; while checked the area is shaded.
     void setShadeAreaButton(QObject* control) { shadeAreaButton = control; }
-    void setTerrainSlider(QAbstractSlider* slider) { terrainSlider = slider; }
+    // Shows the terrain factor and sets it from then on; the factor is kept
+    // without one too.
+    void setTerrainSlider(QAbstractSlider* slider);
     void setToggleImageAttachmentsMenuItem(QAction* item);
     void setTracingViewContextMenu(QMenu* menu) { tracingViewContextMenu = menu; }
     void setWaypointContextMenu(QMenu* menu) { waypointContextMenu = menu; }
@@ -105,8 +107,9 @@ public:
     // Route length and area in pixels, stretched by the terrain factor.
     float totalDistance() const;
     float totalArea() const;
-    // The terrain slider's value; 0 without a slider.
-    float getTerrainFactor() const;
+    // 100 is flat ground; a change refigures the answer.
+    float getTerrainFactor() const { return terrainFactor; }
+    void setTerrainFactor(float factor);
     void resetTerrainFactor();
     float convertUsingScale(float pixels) override;
     std::string translate(const char* key) const override;
@@ -238,6 +241,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void adoptTerrainFactor(float factor);
     void makeCursors();
     void buildContextMenus();
     void watchRoute();
@@ -287,6 +291,7 @@ private:
     int32_t placingState = Tracing;
     QPointer<QObject> shadeAreaButton;
     QPointer<QAbstractSlider> terrainSlider;
+    float terrainFactor = 100;
     QCursor xyzCursor;
     QCursor moveCursor;
     QCursor waypointCursor;

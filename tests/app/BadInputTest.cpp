@@ -147,8 +147,8 @@ TEST_F(BadInput, DefaultsOfWrongTypesOrNonFiniteValuesKeepTheDesign) {
     const float kept = std::hypot(115.0f, 15.0f);
     EXPECT_FLOAT_EQ(bar()->floatValue(), kept);
     EXPECT_GE(window->tint().alphaF(), 0.05) << "a tint never vanishes";
-    EXPECT_TRUE(d().preferences.webImageSize0->isChecked());
-    EXPECT_TRUE(d().preferences.includeJournalForWeb->isChecked());
+    EXPECT_TRUE(d().preferences.ui().webImageSize0->isChecked());
+    EXPECT_TRUE(d().preferences.ui().includeJournalForWeb->isChecked());
     EXPECT_EQ(d().unitViews.scaleUnits2->currentText(), "mile(s)");
     traceTriangle();
     const QString shown = length();

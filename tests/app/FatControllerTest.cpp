@@ -34,7 +34,7 @@ TEST_F(Figures, EveryUnitChoiceConvertsThroughMetresAndReachesEveryField) {
         choose(d().unitViews.areaUnits, c.area);
         EXPECT_EQ(length(), c.shownLength) << c.length;
         EXPECT_EQ(area(), c.shownArea) << c.area;
-        EXPECT_EQ(d().preferences.answer->text(), c.shownLength);
+        EXPECT_EQ(d().preferences.ui().answer->text(), c.shownLength);
         EXPECT_EQ(view()->getAnswer(), c.shownLength);
         EXPECT_EQ(view()->getAreaAnswer(), c.shownArea);
         EXPECT_EQ(d().unitViews.sqLabel->isHidden(), !c.squareMark) << c.area;
@@ -51,17 +51,17 @@ TEST_F(Figures, EveryUnitChoiceConvertsThroughMetresAndReachesEveryField) {
 TEST_F(Figures, ScaleTerrainAndTheBarsEndsShowAtOnceWhereverTheyAreSet) {
     click({100, 100});
     doubleClick({200, 100});
-    choose(d().preferences.scaleUnits, "ft");
+    choose(d().preferences.ui().scaleUnits, "ft");
     EXPECT_EQ(d().unitViews.scaleUnits2->currentText(), "ft");
     choose(d().unitViews.answerUnits2, "ft");
     type(d().unitViews.numberOfUnits2, "2.5");
     EXPECT_EQ(length(), "2.500");
-    EXPECT_EQ(d().preferences.numberOfUnits->text(), "2.5");
+    EXPECT_EQ(d().preferences.ui().numberOfUnits->text(), "2.5");
     EXPECT_EQ(caption(), " Scale is 2.5 ft ");
 
-    d().preferences.terrainSlider->setValue(120);
+    d().preferences.ui().terrainSlider->setValue(120);
     EXPECT_EQ(length(), "3.000");
-    d().preferences.terrainSlider->setValue(100);
+    d().preferences.ui().terrainSlider->setValue(100);
 
     d().acetate.scaleMenuItem->trigger(); // hidden: no caption, figures still follow
     type(d().unitViews.numberOfUnits2, "3");
@@ -100,17 +100,17 @@ TEST_F(Figures, ControlsCarryTheNamesAScreenReaderAnnounces) {
     const auto& u = d().unitViews;
     const auto& sheet = d().unitEdit;
     const std::pair<QWidget*, QString> named[] = {
-        {d().preferences.answer, "Route length"},
+        {d().preferences.ui().answer, "Route length"},
         {u.answer2, "Route length (toolbar)"},
         {u.areaAnswer, "Enclosed area"},
         {u.numberOfUnits2, "Scale number"},
         {bar(), "Scale bar"},
         {controller().getScaleText(), "Scale caption"},
         {view(), "Acetate"},
-        {d().preferences.unitTableView, "Units"},
-        {d().preferences.createUnitButton, "New Unit"},
-        {d().preferences.editUnitButton, "Edit"},
-        {d().preferences.deleteUnitButton, "Delete Unit"},
+        {d().preferences.ui().unitTableView, "Units"},
+        {d().preferences.ui().createUnitButton, "New Unit"},
+        {d().preferences.ui().editUnitButton, "Edit"},
+        {d().preferences.ui().deleteUnitButton, "Delete Unit"},
         {sheet.nameField, "Name"},
         {sheet.shortNameField, "Short name"},
         {sheet.conversionFactorField, "Metres per unit"},

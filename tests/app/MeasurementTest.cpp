@@ -92,7 +92,7 @@ TEST_F(Measurement, SavedClearedAndOpenedItReadsAsItDidEvenInANewSession) {
     choose(d().unitViews.scaleUnits2, "ch");
     choose(d().unitViews.answerUnits2, "km");
     choose(d().unitViews.areaUnits, "ha");
-    d().preferences.terrainSlider->setValue(112);
+    d().preferences.ui().terrainSlider->setValue(112);
     controller().highlighterPen();
     QImage map(64, 48, QImage::Format_ARGB32);
     map.fill(Qt::darkGreen);

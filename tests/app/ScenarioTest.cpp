@@ -50,7 +50,7 @@ TEST_F(Measuring, ScaleByHandThenARouteWithWaypointsAndItsLegTable) {
     const std::vector<QPointF> traced{a, b, c, e};
     EXPECT_SHOWN(length(), miles(pathLength(traced)));
     EXPECT_SHOWN(area(), hectares(enclosed(traced)));
-    EXPECT_EQ(d().preferences.answer->text(), length());
+    EXPECT_EQ(d().preferences.ui().answer->text(), length());
 
     d().acetate.showInfoMenuItem->trigger();
     ASSERT_TRUE(inspector().isWindowLoaded() && inspector().getWindow()->isVisible());

@@ -1,8 +1,10 @@
 #include "SessionFixture.h"
 
+#include "app/PreferenceValues.h"
 #include "app/Preferences.h"
 #include "labels/WandrelLabel.h"
 #include "platform/ColourWell.h"
+#include "platform/Defaults.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -21,9 +23,9 @@ TEST_F(Startup, FirstStartKeepsTheDesignAndWelcomes) {
     open();
     EXPECT_TRUE(d().information.window()->isVisible()) << "the welcome sheet";
     EXPECT_FALSE(d().information.ui().wandrelShowAtStartupButton->isChecked());
-    EXPECT_TRUE(d().preferences.includeJournalForWeb->isChecked());
-    EXPECT_TRUE(d().preferences.webImageSize0->isChecked());
-    EXPECT_EQ(d().preferences.mainWindowColour->color(), window->tint());
+    EXPECT_TRUE(d().preferences.ui().includeJournalForWeb->isChecked());
+    EXPECT_TRUE(d().preferences.ui().webImageSize0->isChecked());
+    EXPECT_EQ(d().preferences.ui().mainWindowColour->color(), window->tint());
     EXPECT_LT(window->tint().alphaF(), 0.5) << "the designed tint, not an opaque white";
     EXPECT_EQ(bar()->getThisEnd(), QPointF(15, 15)) << "the designed bar";
     EXPECT_FLOAT_EQ(bar()->floatValue(), 100.0f);
@@ -48,9 +50,9 @@ TEST_F(Startup, StoredValuesAreReadAsTheyAreKept) {
     // The ends went to (120, 0) and (0, 0); the bar then fits around them.
     EXPECT_EQ(bar()->getThisEnd(), QPointF(140, 20));
     EXPECT_EQ(bar()->getThatEnd(), QPointF(20, 20));
-    EXPECT_FALSE(d().preferences.includeDistancesForWeb->isChecked());
-    EXPECT_TRUE(d().preferences.resizeImagesForWeb->isChecked()) << "only NO turns it off";
-    EXPECT_TRUE(d().preferences.webImageSize2->isChecked());
+    EXPECT_FALSE(d().preferences.ui().includeDistancesForWeb->isChecked());
+    EXPECT_TRUE(d().preferences.ui().resizeImagesForWeb->isChecked()) << "only NO turns it off";
+    EXPECT_TRUE(d().preferences.ui().webImageSize2->isChecked());
     EXPECT_EQ(controller().getRouteFolder(), "/srv/routes");
     // The route's notice flag lives in a check box the route here lacks.
     EXPECT_FALSE(view()->DontShowWaypointAlertIsSet());
@@ -58,10 +60,37 @@ TEST_F(Startup, StoredValuesAreReadAsTheyAreKept) {
     EXPECT_EQ(stored("WandrelShowInfoAtStartup"), "NO") << "kept though the sheet never came";
 }
 
+// Most sessions never open the preferences window: what it would show is
+// kept all the same, and shown as kept once it opens.
+TEST_F(Startup, ChoicesPassThroughASessionThatNeverOpensThePreferences) {
+    put("WandrelShowInfoAtStartup", "NO");
+    put("includeDistancesForWeb", "NO");
+    put("webImageSize", "1");
+    const QColor tint = QColor::fromRgbF(0.3f, 0.5f, 0.1f, 0.4f);
+    Defaults().setColour("WandrelMainWindowColour", tint);
+    open();
+    EXPECT_FALSE(d().preferences.isBuilt());
+    EXPECT_EQ(window->tint().rgba(), tint.rgba());
+    quit();
+    EXPECT_EQ(stored("includeDistancesForWeb"), "NO");
+    EXPECT_EQ(stored("includeJournalForWeb"), "YES");
+    EXPECT_EQ(stored("webImageSize"), "1");
+    open();
+    EXPECT_EQ(window->tint().rgba(), tint.rgba());
+    EXPECT_EQ(d().preferences.ui().mainWindowColour->color().rgba(), tint.rgba());
+    EXPECT_FALSE(d().preferences.ui().includeDistancesForWeb->isChecked());
+    EXPECT_TRUE(d().preferences.ui().webImageSize1->isChecked());
+    // The limits kept beside the values are the window's own.
+    EXPECT_EQ(d().preferences.ui().terrainSlider->minimum(), PreferenceValues::flatTerrain);
+    EXPECT_EQ(d().preferences.ui().terrainSlider->maximum(), PreferenceValues::steepestTerrain);
+    EXPECT_EQ(d().preferences.ui().lineWidthSlider->minimum(), PreferenceValues::thinnestLine);
+    EXPECT_EQ(d().preferences.ui().lineWidthSlider->maximum(), PreferenceValues::widestLine);
+}
+
 class Preferring : public Session {
 protected:
     void SetUp() override { start(); }
-    Ui::PreferencesWindow& prefs() { return d().preferences; }
+    Ui::PreferencesWindow& prefs() { return d().preferences.ui(); }
     // Clicks the well and answers the colour dialog it opens with `colour`.
     void pickColour(ColourWell* well, const QColor& colour) {
         QTimer::singleShot(0, well, [colour] {

@@ -110,18 +110,18 @@ TEST_F(Toolbars, PaletteOffersExactlyTheAllowedItemsAndAddsWorkingOnes) {
 
 TEST_F(Toolbars, PreferencesToolbarStartsOnGeneralAndFollowsTheTabs) {
     startWide();
-    QTabWidget* tabs = d().preferences.wandrelPrefsTabView;
+    QTabWidget* tabs = d().preferences.ui().wandrelPrefsTabView;
     EXPECT_EQ(prefsBar().configuration(),
               QStringList({"generalItemIdentifier", "unitsItemIdentifier"}));
     EXPECT_TRUE(prefsBar().item("generalItemIdentifier")->isChecked());
-    EXPECT_EQ(tabs->currentWidget(), d().preferences.generalTab);
+    EXPECT_EQ(tabs->currentWidget(), d().preferences.ui().generalTab);
     EXPECT_EQ(spokenName(shown(prefsBar(), "unitsItemIdentifier")), "Units");
 
     controller().showPreferences();
     QTest::mouseClick(shown(prefsBar(), "unitsItemIdentifier"), Qt::LeftButton);
-    EXPECT_EQ(tabs->currentWidget(), d().preferences.unitsTab);
+    EXPECT_EQ(tabs->currentWidget(), d().preferences.ui().unitsTab);
     EXPECT_FALSE(prefsBar().item("generalItemIdentifier")->isChecked());
-    tabs->setCurrentWidget(d().preferences.generalTab); // whatever else shows a tab
+    tabs->setCurrentWidget(d().preferences.ui().generalTab); // whatever else shows a tab
     EXPECT_TRUE(prefsBar().item("generalItemIdentifier")->isChecked());
     EXPECT_FALSE(prefsBar().item("unitsItemIdentifier")->isChecked());
 }
@@ -129,13 +129,14 @@ TEST_F(Toolbars, PreferencesToolbarStartsOnGeneralAndFollowsTheTabs) {
 // Made with its window, above the tabs, on whichever tab shows by then.
 TEST_F(Toolbars, PreferencesToolbarComesWithItsWindowOnTheShownTab) {
     start();
-    EXPECT_EQ(d().preferencesWindow->findChild<Toolbar*>(), nullptr);
+    EXPECT_FALSE(d().preferences.isBuilt()) << "no session needs it at start";
+    EXPECT_EQ(d().preferences.window()->findChild<Toolbar*>(), nullptr);
     controller().switchPrefsTab(3);
     controller().showPreferences();
-    auto* made = d().preferencesWindow->findChild<Toolbar*>();
+    auto* made = d().preferences.window()->findChild<Toolbar*>();
     ASSERT_NE(made, nullptr);
     EXPECT_EQ(made, &prefsBar());
-    EXPECT_EQ(d().preferences.preferencesLayout->indexOf(made), 0);
+    EXPECT_EQ(d().preferences.ui().preferencesLayout->indexOf(made), 0);
     EXPECT_TRUE(made->isVisible());
     EXPECT_TRUE(made->item("unitsItemIdentifier")->isChecked());
     EXPECT_FALSE(made->item("generalItemIdentifier")->isChecked());

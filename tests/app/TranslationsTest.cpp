@@ -139,10 +139,11 @@ TEST_P(Translated, MenusToolbarAndPreferencesReadInTheLanguage) {
     Toolbar* bar = controller.getToolbarItems().mainToolbar();
     EXPECT_EQ(bar->item(QStringLiteral("scaleItemIdentifier"))->text(), expected().hideScale);
 
-    QTabWidget* tabs = designs.preferences.wandrelPrefsTabView;
-    EXPECT_EQ(tabs->tabText(tabs->indexOf(designs.preferences.generalTab)), expected().generalTab);
-    EXPECT_EQ(tabs->tabText(tabs->indexOf(designs.preferences.unitsTab)), expected().unitsTab);
-    EXPECT_EQ(designs.preferences.unitTableView->model()->headerData(0, Qt::Horizontal),
+    QTabWidget* tabs = designs.preferences.ui().wandrelPrefsTabView;
+    EXPECT_EQ(tabs->tabText(tabs->indexOf(designs.preferences.ui().generalTab)),
+              expected().generalTab);
+    EXPECT_EQ(tabs->tabText(tabs->indexOf(designs.preferences.ui().unitsTab)), expected().unitsTab);
+    EXPECT_EQ(designs.preferences.ui().unitTableView->model()->headerData(0, Qt::Horizontal),
               expected().nameColumn);
     EXPECT_EQ(designs.unitEditSheet->windowTitle(), expected().unitSheet);
     EXPECT_EQ(designs.information.ui().closeTheAboutWindowButton->text(), expected().welcomeButton);
@@ -153,7 +154,7 @@ TEST_P(Translated, MenusToolbarAndPreferencesReadInTheLanguage) {
 
     // The pop-up's titles and the names the controller looks for come from
     // one table, so a translated preset still applies.
-    choose(designs.preferences.presets, expected().highlighter);
+    choose(designs.preferences.ui().presets, expected().highlighter);
     EXPECT_EQ(controller.getLineWidth(), 10.0f);
 }
 

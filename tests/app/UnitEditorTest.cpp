@@ -23,10 +23,10 @@ protected:
     }
     void openUnitsTab() {
         d().acetate.actionPreferences->trigger();
-        ASSERT_TRUE(d().preferencesWindow->isVisible());
+        ASSERT_TRUE(d().preferences.window()->isVisible());
         prefs().wandrelPrefsTabView->setCurrentWidget(prefs().unitsTab);
     }
-    Ui::PreferencesWindow& prefs() { return d().preferences; }
+    Ui::PreferencesWindow& prefs() { return d().preferences.ui(); }
     Ui::UnitEditSheet& sheet() { return d().unitEdit; }
     bool sheetIsOpen() { return d().unitEditSheet->isVisible(); }
 
@@ -161,7 +161,7 @@ TEST_F(UnitEditor, ACustomUnitIsUsedEditedKeptAndDeletedOnlyWhenConfirmed) {
     QTest::mouseClick(prefs().editUnitButton, Qt::LeftButton);
     answerSheet("chains", "ch", "22");
     EXPECT_EQ(d().unitViews.answerUnits2->currentText(), "ch");
-    backToTheAcetateFrom(d().preferencesWindow); // the figures follow
+    backToTheAcetateFrom(d().preferences.window()); // the figures follow
     EXPECT_SHOWN(length(), 2000 / 22.0);
 
     restart();
@@ -186,7 +186,7 @@ TEST_F(UnitEditor, ACustomUnitIsUsedEditedKeptAndDeletedOnlyWhenConfirmed) {
     EXPECT_EQ(prefs().unitTableView->model()->rowCount(), 9);
     EXPECT_FALSE(canChangeSelection());
     EXPECT_EQ(d().unitViews.answerUnits2->currentText(), "mile(s)");
-    backToTheAcetateFrom(d().preferencesWindow);
+    backToTheAcetateFrom(d().preferences.window());
     EXPECT_SHOWN(length(), 2000 / 1609.344);
 
     restart();

@@ -17,7 +17,9 @@ namespace {
 struct Client : TracingViewClient {
     QString getAnswerUnits() const override { return QStringLiteral("km"); }
     void updateInfoFields() override { ++pushes; }
+    void displayAnswer() override { ++answers; }
     int pushes = 0;
+    int answers = 0;
 };
 
 class Settings : public ::testing::Test {
@@ -96,14 +98,20 @@ TEST_F(Settings, AnswerUnitFallsBackToTheMainWindowsAndTerrainResets) {
     view.updateInfoFields();
     EXPECT_EQ(client.pushes, 1);
 
-    EXPECT_EQ(view.getTerrainFactor(), 0) << "no slider";
-    view.resetTerrainFactor();
+    EXPECT_EQ(view.getTerrainFactor(), 100) << "flat, with no slider too";
+    view.setTerrainFactor(112);
+    EXPECT_EQ(view.getTerrainFactor(), 112);
+    EXPECT_EQ(client.answers, 1) << "a change refigures the answer";
     QSlider terrain;
     terrain.setRange(100, 125);
-    terrain.setValue(117);
     view.setTerrainSlider(&terrain);
+    EXPECT_EQ(terrain.value(), 112) << "the slider shows the kept factor";
+    terrain.setValue(117);
+    EXPECT_EQ(view.getTerrainFactor(), 117);
     view.resetTerrainFactor();
     EXPECT_EQ(view.getTerrainFactor(), 100);
+    EXPECT_EQ(terrain.value(), 100);
+    EXPECT_EQ(client.answers, 3);
 }
 
 TEST_F(Settings, StyleAndFiguresLiveInTheRoutesInspector) {
