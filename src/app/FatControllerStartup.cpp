@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QMainWindow>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -82,12 +83,15 @@ void FatController::fillUnitPopUps() {
     preferences->restoreUnits();
 }
 
-// Given its maximised size before it is shown, the window is laid out once.
+// Given its maximised size before it is shown, as far as the frame is known
+// by then, the window is laid out once.
 void FatController::finishStartup() {
     if (!(wandrelMainWindow->windowState() & Qt::WindowMaximized)) {
-        if (const QScreen* screen = wandrelMainWindow->screen())
-            wandrelMainWindow->setGeometry(screen->availableGeometry());
         wandrelMainWindow->setWindowState(wandrelMainWindow->windowState() | Qt::WindowMaximized);
+        const QWindow* window = wandrelMainWindow->windowHandle();
+        if (const QScreen* screen = window ? window->screen() : nullptr)
+            wandrelMainWindow->setGeometry(
+                screen->availableGeometry().marginsRemoved(window->frameMargins()));
     }
     makeWindowTransparent();
     // The sheet needs its window on screen first.
