@@ -22,5 +22,8 @@ public:
     std::vector<Insertion> along(std::span<MyPoint* const> route) const;
 
 private:
+    bool markSegment(std::span<MyPoint* const> route, size_t b, float& carried, float& d,
+                     std::vector<Insertion>& markers) const;
+
     float interval;
 };

@@ -32,17 +32,11 @@ MyPoint* PointArena::make(const MyPoint& value) {
     return ::new (slot) MyPoint(value);
 }
 
-// The last slot handed out goes back to the bump, which keeps the slots in
-// use free of holes when the newest point is the one taken away.
-void PointArena::discard(MyPoint* point) {
-    point->~MyPoint();
-    ASAN_POISON_MEMORY_REGION(point, sizeof(MyPoint));
-    if (bumped > 0 && point == slotAt(bumped - 1))
-        --bumped;
-    else
-        freeSlots.push_back(point);
-    --liveCount;
+#ifdef WANDREL_ARENA_POISONS
+void PointArena::poison(MyPoint* slot) {
+    ASAN_POISON_MEMORY_REGION(slot, sizeof(MyPoint));
 }
+#endif
 
 void PointArena::discardAll(std::vector<MyPoint*>& points) {
     if (points.size() != liveCount) {
@@ -68,10 +62,6 @@ void* PointArena::takeSlot() {
         ASAN_POISON_MEMORY_REGION(chunks.back().get(), chunkBytes);
     }
     return slotAt(bumped++);
-}
-
-void* PointArena::slotAt(size_t index) const {
-    return chunks[index / chunkPoints][index % chunkPoints].bytes;
 }
 
 // A route cleared and traced again fills the same chunk from its start;

@@ -9,6 +9,14 @@
 #include <new>
 #include <vector>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define WANDREL_ARENA_POISONS 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define WANDREL_ARENA_POISONS 1
+#endif
+#endif
+
 // Storage for a route's points: fixed-size chunks that never move, filled in
 // creation order, so a route walked from start to finish reads memory
 // mostly in sequence and a point's address stays valid until it is
@@ -32,8 +40,19 @@ public:
     MyPoint* adopt(std::unique_ptr<MyPoint> point) { return make(*point); }
     static MyPoint* pointer(MyPoint* entry) { return entry; }
 
-    // Destroys a point this arena made; its slot becomes free.
-    void discard(MyPoint* point);
+    // Destroys a point this arena made; its slot becomes free. The last
+    // slot handed out goes back to the bump, which keeps the slots in use
+    // free of holes when the newest point is the one taken away. Inline, as
+    // a removal calls it for every point it takes.
+    void discard(MyPoint* point) {
+        point->~MyPoint();
+        poison(point);
+        if (bumped > 0 && point == slotAt(bumped - 1))
+            --bumped;
+        else
+            freeSlots.push_back(point);
+        --liveCount;
+    }
     // Destroys the points and empties the list. When they are all the arena
     // holds, it starts over with one chunk; otherwise their slots become free.
     void discardAll(std::vector<MyPoint*>& points);
@@ -77,7 +96,14 @@ private:
     }
 
     void* takeSlot();
-    void* slotAt(size_t index) const;
+    void* slotAt(size_t index) const {
+        return chunks[index / chunkPoints][index % chunkPoints].bytes;
+    }
+#ifdef WANDREL_ARENA_POISONS
+    static void poison(MyPoint* slot);
+#else
+    static void poison(MyPoint* /*slot*/) {}
+#endif
     void keepFirstChunkOnly();
 
     std::vector<std::unique_ptr<Slot[]>> chunks;

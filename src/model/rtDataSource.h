@@ -5,10 +5,10 @@
 #include "model/rtOwnedItems.h"
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
 #include <cstdint>
 #include <memory>
-#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -159,39 +159,33 @@ protected:
     // given order among equal indices. Items already held stay the same
     // objects. Items given by value need storage that makes copies.
     template <typename Item> void insertAll(std::vector<rtInsertion<Item>> insertions) {
+        std::erase_if(insertions, [](const rtInsertion<Item>& i) { return !holds(i.item); });
         // Room first, so that nothing made is left outside the collection.
         collection.reserve(collection.size() + insertions.size());
-        std::vector<std::pair<size_t, Entry>> made;
+        std::vector<Entry> made;
         made.reserve(insertions.size());
         for (auto& insertion : insertions)
-            if (Entry entry = entryFor(insertion.item))
-                made.emplace_back(std::min(insertion.before, collection.size()), std::move(entry));
+            made.push_back(entryFor(insertion.item));
         // Moved up from the back, in place, so no entry moves twice.
         size_t read = collection.size();
         collection.resize(read + made.size());
         size_t write = collection.size();
-        for (auto m = made.rbegin(); m != made.rend(); ++m) {
-            while (read > m->first)
+        auto m = made.rbegin();
+        for (auto i = insertions.rbegin(); i != insertions.rend(); ++i, ++m) {
+            for (const size_t before = std::min(i->before, read); read > before;)
                 collection[--write] = std::move(collection[--read]);
-            collection[--write] = std::move(m->second);
+            collection[--write] = std::move(*m);
         }
     }
 
-    // Removes every item that `picks` chooses, asking once about each. Each
-    // is reported through willRemove() while the collection is still whole.
-    // The asking runs without a branch, so a long walk can run ahead.
+    // Removes every item that `picks` chooses, asking once about each. All
+    // are reported through willRemove() while the collection is still
+    // whole, then destroyed last first, so storage that reuses their places
+    // hands them out again in collection order; then the rest close up.
     template <typename Predicate> void removeIf(Predicate picks) {
-        const std::span<const Entry> all(collection);
-        std::vector<uint8_t> picked(all.size());
-        for (size_t i = 0; i < all.size(); ++i)
-            picked[i] = picks(*Items::pointer(all[i])) ? 1 : 0;
-        size_t first = all.size();
-        for (size_t i = 0; i < all.size(); ++i)
-            if (picked[i]) {
-                willRemove(Items::pointer(all[i]));
-                first = std::min(first, i);
-            }
-        eraseFrom(first, picked);
+        const std::vector<uint64_t> picked = pickAndReport(picks);
+        eachPickedLastFirst(picked, [this](size_t i) { storage.discard(collection[i]); });
+        closeUp(picked);
     }
 
 private:
@@ -199,23 +193,63 @@ private:
         return item ? storage.adopt(std::move(item)) : Entry{};
     }
     Entry entryFor(const T& value) { return storage.make(value); }
+    static bool holds(const std::unique_ptr<T>& item) { return item != nullptr; }
+    static bool holds(const T& /*value*/) { return true; }
 
-    // Removes the picked entries, none before `first`, and keeps the order
-    // of the rest. Walked backwards, so the removed go last first and
-    // storage that reuses their places hands them out again in collection
-    // order; the kept gather at the end, then move down in one go.
-    void eraseFrom(size_t first, const std::vector<uint8_t>& picked) {
-        size_t write = collection.size();
-        for (size_t i = collection.size(); i-- > first;) {
-            if (picked[i])
-                storage.discard(collection[i]);
-            else if (--write != i)
-                collection[write] = std::move(collection[i]);
+    // One bit per entry, set for those `picks` chooses; each picked item is
+    // reported as its word is done. Asked without a branch, the items of the
+    // next word fetched ahead, so a long walk keeps many items in flight;
+    // each answer enters at the top and the word fills downwards.
+    template <typename Predicate> std::vector<uint64_t> pickAndReport(Predicate& picks) {
+        std::vector<uint64_t> picked((collection.size() + 63) / 64);
+        for (size_t w = 0; w < picked.size(); ++w) {
+            const size_t from = w * 64;
+            const size_t to = std::min(collection.size(), from + 64);
+            uint64_t bits = 0;
+            const size_t ahead = std::min(collection.size(), to + 64);
+            for (size_t i = to; i < ahead; i += 4)
+                __builtin_prefetch(Items::pointer(collection[i]));
+            for (size_t i = from; i < to; ++i)
+                bits = (bits >> 1) |
+                       (uint64_t{static_cast<bool>(picks(*Items::pointer(collection[i])))} << 63);
+            picked[w] = bits >> (64 - (to - from));
+            for (bits = picked[w]; bits != 0; bits &= bits - 1)
+                willRemove(
+                    Items::pointer(collection[from + static_cast<size_t>(std::countr_zero(bits))]));
         }
-        const auto begin = collection.begin();
-        const auto end = std::move(begin + static_cast<std::ptrdiff_t>(write), collection.end(),
-                                   begin + static_cast<std::ptrdiff_t>(first));
-        collection.erase(end, collection.end());
+        return picked;
+    }
+
+    template <typename Visit>
+    static void eachPickedLastFirst(const std::vector<uint64_t>& picked, Visit visit) {
+        for (size_t w = picked.size(); w-- > 0;)
+            for (uint64_t bits = picked[w]; bits != 0;) {
+                const int b = 63 - std::countl_zero(bits);
+                bits &= ~(uint64_t{1} << b);
+                visit(w * 64 + static_cast<size_t>(b));
+            }
+    }
+
+    // Moves the kept entries down over the picked ones, whose items are
+    // already destroyed. Every entry from the first word with a pick is
+    // written, picked or not, and only kept ones advance: no branch per
+    // entry. Those before the first pick move onto themselves, unchanged.
+    void closeUp(const std::vector<uint64_t>& picked) {
+        const auto hit =
+            std::find_if(picked.begin(), picked.end(), [](uint64_t bits) { return bits != 0; });
+        if (hit == picked.end())
+            return;
+        const auto first = static_cast<size_t>(hit - picked.begin());
+        size_t write = first * 64;
+        for (size_t w = first; w < picked.size(); ++w) {
+            const size_t to = std::min(collection.size(), w * 64 + 64);
+            uint64_t bits = picked[w];
+            for (size_t i = w * 64; i < to; ++i, bits >>= 1) {
+                collection[write] = std::move(collection[i]);
+                write += 1 - (bits & 1);
+            }
+        }
+        collection.erase(collection.begin() + static_cast<std::ptrdiff_t>(write), collection.end());
     }
 
     static std::string fieldOf(const T& item, const std::string& column) {

@@ -80,3 +80,66 @@ TEST(DistanceMarkersTest, AnIntervalThatCannotAdvanceClearsMarkersAndPlacesNone)
         EXPECT_FALSE(far.getnthItem(i)->isDistanceMarker() &&
                      far.getnthItem(i)->getX() == far.getnthItem(i - 1)->getX());
 }
+
+namespace {
+
+// The walk as plainly as it can be written: every segment measured from the
+// last place, markers one at a time.
+Places plainWalk(const Places& route, float interval) {
+    Places out{route.front()};
+    float carried = 0;
+    float ax = std::get<0>(route[0]), ay = std::get<1>(route[0]);
+    for (size_t b = 1; b < route.size();) {
+        const auto [bx, by, kind] = route[b];
+        const MyPoint a(ax, ay), end(bx, by);
+        const float d = PointDataSource::distanceBetweenThisPoint(a, end);
+        if (d + carried > interval && d != 0) {
+            const MyPoint m = PointDataSource::pointBetween(a, end, (interval - carried) / d);
+            out.emplace_back(m.getX(), m.getY(), M);
+            ax = m.getX();
+            ay = m.getY();
+            carried = 0;
+        } else {
+            carried = carried + d;
+            out.push_back(route[b++]);
+            ax = bx;
+            ay = by;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+// Long enough that the walk is measured in several stretches and the
+// removal's bookkeeping spans many words, with uneven segments and repeats.
+TEST(DistanceMarkersTest, LongRoutesMatchThePlainWalkAndRemoveCleanly) {
+    Places plain;
+    float x = 0;
+    for (int i = 0; i < 1300; ++i) {
+        x += float(i % 7 == 0 ? 0 : (i * 37) % 11) * 0.7f;
+        plain.emplace_back(x, float((i * 13) % 5), i % 100 ? R : W);
+    }
+    Route r(plain);
+    std::vector<const MyPoint*> kept(r.points().begin(), r.points().end());
+    size_t told = 0;
+    r.setRemovalObserver([&](const MyPoint* p) {
+        told += 1;
+        EXPECT_TRUE(p->isDistanceMarker());
+        EXPECT_EQ(r.pointArena().live(), size_t(r.count())) << "all told before any goes";
+    });
+    for (const float interval : {3.1f, 0.9f, 64.0f}) {
+        r.addMarkersAt(interval, "m", 1);
+        ASSERT_EQ(r.places(), plainWalk(plain, interval)) << "interval " << interval;
+    }
+    const size_t markers = size_t(r.count()) - plain.size();
+    const std::vector<const MyPoint*> markerSlots(r.points().begin(), r.points().end());
+    told = 0;
+    r.removeDistanceMarkers();
+    EXPECT_EQ(told, markers);
+    EXPECT_EQ(std::vector<const MyPoint*>(r.points().begin(), r.points().end()), kept);
+    EXPECT_EQ(r.places(), plain);
+    r.addMarkersAt(64, "m", 1);
+    EXPECT_EQ(std::vector<const MyPoint*>(r.points().begin(), r.points().end()), markerSlots)
+        << "the same slots, in route order";
+}

@@ -27,6 +27,15 @@ struct Counting : rtDataSource<Counted> {
         one.push_back({0, std::make_unique<Counted>(kind)});
         insertAll(std::move(one));
     }
+    // An empty item in between is passed over; an index past the end appends.
+    void insertAround(int kind) {
+        std::vector<Insertion> some;
+        some.push_back({1, std::make_unique<Counted>(kind)});
+        some.push_back({1, nullptr});
+        some.push_back({1, std::make_unique<Counted>(kind + 1)});
+        some.push_back({99, std::make_unique<Counted>(kind + 2)});
+        insertAll(std::move(some));
+    }
     std::vector<int> kinds() const {
         std::vector<int> out;
         for (int64_t i = 0; i < count(); ++i)
@@ -50,6 +59,11 @@ TEST(OwnedItemsTest, EveryRemovalDestroysEachItemOnce) {
         EXPECT_EQ(Counted::alive, 3);
         EXPECT_EQ(records.kinds(), (std::vector<int>{7, 2, 1}));
         EXPECT_EQ(records.getnthItem(1), kept);
+        records.insertAround(4);
+        EXPECT_EQ(records.kinds(), (std::vector<int>{7, 4, 5, 2, 1, 6}));
+        records.removeKind(4);
+        records.removeKind(6);
+        EXPECT_EQ(Counted::alive, 4);
         records.clear();
         EXPECT_EQ(Counted::alive, 0);
         records.add(std::make_unique<Counted>(0));
