@@ -68,7 +68,10 @@ void FatController::restorePreferences() {
     routeFolder = preferences->routeFolder();
 }
 
+// The terrain slider stays unmade with the preferences window; the view
+// keeps its designed value meanwhile.
 void FatController::wireTracingView() {
+    wandrelMainView->setTerrainFactor(PreferenceValues::flatTerrain);
     wandrelMainView->setController(this);
     wandrelMainView->setUnitDataSource(&unitDataSource);
     wandrelMainView->setInfosController(this);

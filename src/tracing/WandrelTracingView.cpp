@@ -189,14 +189,17 @@ void WandrelTracingView::setTerrainSlider(QAbstractSlider* slider) {
 }
 
 void WandrelTracingView::setTerrainFactor(float factor) {
+    terrainConnected = true;
     if (terrainSlider)
         terrainSlider->setValue(static_cast<int>(std::lround(factor)));
     else
         adoptTerrainFactor(factor);
 }
 
+// Without a slider or a kept factor there is nothing to reset: it reads 0.
 void WandrelTracingView::resetTerrainFactor() {
-    setTerrainFactor(100);
+    if (terrainSlider || terrainConnected)
+        setTerrainFactor(100);
 }
 
 void WandrelTracingView::adoptTerrainFactor(float factor) {

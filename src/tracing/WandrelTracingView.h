@@ -107,7 +107,8 @@ public:
     // Route length and area in pixels, stretched by the terrain factor.
     float totalDistance() const;
     float totalArea() const;
-    // 100 is flat ground; a change refigures the answer.
+    // The factor its slider shows, or was given while the slider is not
+    // made; 0 when neither. A change refigures the answer.
     float getTerrainFactor() const { return terrainFactor; }
     void setTerrainFactor(float factor);
     void resetTerrainFactor();
@@ -291,7 +292,8 @@ private:
     int32_t placingState = Tracing;
     QPointer<QObject> shadeAreaButton;
     QPointer<QAbstractSlider> terrainSlider;
-    float terrainFactor = 100;
+    float terrainFactor = 0;
+    bool terrainConnected = false;
     QCursor xyzCursor;
     QCursor moveCursor;
     QCursor waypointCursor;

@@ -98,7 +98,9 @@ TEST_F(Settings, AnswerUnitFallsBackToTheMainWindowsAndTerrainResets) {
     view.updateInfoFields();
     EXPECT_EQ(client.pushes, 1);
 
-    EXPECT_EQ(view.getTerrainFactor(), 100) << "flat, with no slider too";
+    EXPECT_EQ(view.getTerrainFactor(), 0) << "no slider";
+    view.resetTerrainFactor();
+    EXPECT_EQ(view.getTerrainFactor(), 0) << "nothing to reset";
     view.setTerrainFactor(112);
     EXPECT_EQ(view.getTerrainFactor(), 112);
     EXPECT_EQ(client.answers, 1) << "a change refigures the answer";
