@@ -77,6 +77,25 @@ public:
         return true;
     }
 
+    // Whether `point` sits in the index-th slot handed out.
+    bool holdsAt(const MyPoint* point, size_t index) const {
+        return index < bumped && slotAt(index) == point;
+    }
+
+    // The index of the first of the first n slots handed out whose point
+    // `found` chooses, read where they lie; n when none is. The caller
+    // knows them all to be live.
+    template <typename Found> size_t findInFirst(size_t n, Found&& found) const {
+        for (size_t c = 0; c * chunkPoints < n; ++c) {
+            const Slot* const here = chunks[c].get();
+            const size_t m = std::min(chunkPoints, n - c * chunkPoints);
+            for (size_t k = 0; k < m; ++k)
+                if (found(*std::launder(reinterpret_cast<const MyPoint*>(here[k].bytes))))
+                    return c * chunkPoints + k;
+        }
+        return n;
+    }
+
     // Slots in the chunks held, free or not.
     size_t capacity() const { return chunks.size() * chunkPoints; }
 

@@ -110,6 +110,8 @@ protected:
 
 private:
     float sumOfSegments(int64_t from, int64_t to) const;
+    // The index of waypoint n, counted from 0; -1 past the last.
+    int64_t indexOfWaypoint(int64_t n) const;
     // Every point once, in no particular order: in place when the arena
     // can, else through the route.
     template <typename Visit> void eachPoint(Visit visit) const {

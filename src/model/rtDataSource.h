@@ -32,13 +32,14 @@ public:
         if (!item)
             return nullptr;
         collection.push_back(storage.adopt(std::move(item)));
-        return Items::pointer(collection.back());
+        return appended();
     }
 
     void clear() {
         for (const Entry& entry : collection)
             willRemove(Items::pointer(entry));
         storage.discardAll(collection);
+        inStorageOrder = 0;
     }
 
     // An item not held changes nothing. Every entry is made by the storage,
@@ -48,6 +49,7 @@ public:
         if (i < 0)
             return;
         willRemove(item);
+        keepOrderBefore(static_cast<size_t>(i));
         const auto at = collection.begin() + static_cast<std::ptrdiff_t>(i);
         Entry gone = std::move(*at);
         collection.erase(at);
@@ -60,6 +62,7 @@ public:
         willRemove(Items::pointer(collection.back()));
         storage.discard(collection.back());
         collection.pop_back();
+        keepOrderBefore(collection.size());
     }
 
     int64_t count() const { return static_cast<int64_t>(collection.size()); }
@@ -121,6 +124,7 @@ public:
                                   fieldOf(*Items::pointer(collection[i + 1]), column));
                 if ((ascending && order < 0) || (!ascending && order > 0)) {
                     std::swap(collection[i], collection[i + 1]);
+                    keepOrderBefore(i);
                     exchanged = true;
                 }
             }
@@ -134,6 +138,7 @@ public:
         if (i < 0 || j < 0)
             return;
         std::swap(collection[static_cast<size_t>(i)], collection[static_cast<size_t>(j)]);
+        keepOrderBefore(static_cast<size_t>(std::min(i, j)));
     }
 
 protected:
@@ -141,6 +146,7 @@ protected:
     virtual void willRemove(const T* /*item*/) {}
 
     T* insertAfterIndex(int64_t index, std::unique_ptr<T> item) {
+        keepOrderBefore(static_cast<size_t>(index + 1));
         const auto at = collection.begin() + static_cast<std::ptrdiff_t>(index + 1);
         return Items::pointer(*collection.insert(at, storage.adopt(std::move(item))));
     }
@@ -149,10 +155,13 @@ protected:
     // heap object in between; only for storage that can (PointArena).
     T* addCopy(const T& value) {
         collection.push_back(storage.make(value));
-        return Items::pointer(collection.back());
+        return appended();
     }
 
     const std::vector<Entry>& items() const { return collection; }
+    // How many leading entries lie in the storage in their own order (see
+    // Items::holdsAt), so that a walk may read them where they lie.
+    size_t leadingInStorageOrder() const { return inStorageOrder; }
     const Items& itemStorage() const { return storage; }
 
     // Places every insertion in one pass, in order of `before`, keeping the
@@ -160,6 +169,8 @@ protected:
     // objects. Items given by value need storage that makes copies.
     template <typename Item> void insertAll(std::vector<rtInsertion<Item>> insertions) {
         std::erase_if(insertions, [](const rtInsertion<Item>& i) { return !holds(i.item); });
+        for (const auto& insertion : insertions)
+            keepOrderBefore(insertion.before);
         // Room first, so that nothing made is left outside the collection.
         collection.reserve(collection.size() + insertions.size());
         std::vector<Entry> made;
@@ -189,6 +200,17 @@ protected:
     }
 
 private:
+    T* appended() {
+        if constexpr (requires { storage.holdsAt(collection.back(), size_t{}); })
+            if (inStorageOrder + 1 == collection.size() &&
+                storage.holdsAt(collection.back(), inStorageOrder))
+                ++inStorageOrder;
+        return Items::pointer(collection.back());
+    }
+
+    // Entries from `index` on may no longer be in the storage's order.
+    void keepOrderBefore(size_t index) { inStorageOrder = std::min(inStorageOrder, index); }
+
     Entry entryFor(std::unique_ptr<T>& item) {
         return item ? storage.adopt(std::move(item)) : Entry{};
     }
@@ -240,6 +262,7 @@ private:
         if (hit == picked.end())
             return;
         const auto first = static_cast<size_t>(hit - picked.begin());
+        keepOrderBefore(first * 64 + static_cast<size_t>(std::countr_zero(*hit)));
         size_t write = first * 64;
         for (size_t w = first; w < picked.size(); ++w) {
             const size_t to = std::min(collection.size(), w * 64 + 64);
@@ -272,4 +295,5 @@ private:
 
     Items storage;
     std::vector<Entry> collection;
+    size_t inStorageOrder = 0;
 };
