@@ -2,17 +2,6 @@
 
 #include <new>
 
-#if defined(__has_include)
-#if __has_include(<sanitizer/asan_interface.h>)
-#include <sanitizer/asan_interface.h>
-#endif
-#endif
-
-#ifndef ASAN_POISON_MEMORY_REGION
-#define ASAN_POISON_MEMORY_REGION(address, size) ((void)(address), (void)(size))
-#define ASAN_UNPOISON_MEMORY_REGION(address, size) ((void)(address), (void)(size))
-#endif
-
 namespace {
 
 constexpr size_t chunkBytes = PointArena::chunkPoints * sizeof(MyPoint);
@@ -31,12 +20,6 @@ MyPoint* PointArena::make(const MyPoint& value) {
     ++liveCount;
     return ::new (slot) MyPoint(value);
 }
-
-#ifdef WANDREL_ARENA_POISONS
-void PointArena::poison(MyPoint* slot) {
-    ASAN_POISON_MEMORY_REGION(slot, sizeof(MyPoint));
-}
-#endif
 
 void PointArena::discardAll(std::vector<MyPoint*>& points) {
     if (points.size() != liveCount) {

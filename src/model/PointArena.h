@@ -9,12 +9,15 @@
 #include <new>
 #include <vector>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define WANDREL_ARENA_POISONS 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define WANDREL_ARENA_POISONS 1
+// The sanitizer's macros do nothing in a build without it.
+#if defined(__has_include)
+#if __has_include(<sanitizer/asan_interface.h>)
+#include <sanitizer/asan_interface.h>
 #endif
+#endif
+#ifndef ASAN_POISON_MEMORY_REGION
+#define ASAN_POISON_MEMORY_REGION(address, size) ((void)(address), (void)(size))
+#define ASAN_UNPOISON_MEMORY_REGION(address, size) ((void)(address), (void)(size))
 #endif
 
 // Storage for a route's points: fixed-size chunks that never move, filled in
@@ -46,7 +49,7 @@ public:
     // a removal calls it for every point it takes.
     void discard(MyPoint* point) {
         point->~MyPoint();
-        poison(point);
+        ASAN_POISON_MEMORY_REGION(point, sizeof(MyPoint));
         if (bumped > 0 && point == slotAt(bumped - 1))
             --bumped;
         else
@@ -118,11 +121,6 @@ private:
     void* slotAt(size_t index) const {
         return chunks[index / chunkPoints][index % chunkPoints].bytes;
     }
-#ifdef WANDREL_ARENA_POISONS
-    static void poison(MyPoint* slot);
-#else
-    static void poison(MyPoint* /*slot*/) {}
-#endif
     void keepFirstChunkOnly();
 
     std::vector<std::unique_ptr<Slot[]>> chunks;
