@@ -76,8 +76,9 @@ using Pairs = std::vector<std::pair<float, float>>;
 float flatLength(const Pairs& xys) {
     float sum = 0;
     for (size_t i = 1; i < xys.size(); ++i)
-        sum = RouteSums::addSegment(sum, xys[i - 1].first, xys[i - 1].second, xys[i].first,
-                                    xys[i].second);
+        sum =
+            RouteSums::addLength(sum, RouteSums::segmentLength(xys[i - 1].first, xys[i - 1].second,
+                                                               xys[i].first, xys[i].second));
     return sum;
 }
 
@@ -157,8 +158,9 @@ void BM_boostStepsLength(benchmark::State& state) {
         benchmark::DoNotOptimize(line);
         float sum = 0;
         bg::for_each_segment(line, [&sum](const auto& s) {
-            sum = RouteSums::addSegment(sum, bg::get<0, 0>(s), bg::get<0, 1>(s), bg::get<1, 0>(s),
-                                        bg::get<1, 1>(s));
+            sum = RouteSums::addLength(
+                sum, RouteSums::segmentLength(bg::get<0, 0>(s), bg::get<0, 1>(s), bg::get<1, 0>(s),
+                                              bg::get<1, 1>(s)));
         });
         result = sum;
         benchmark::DoNotOptimize(result);

@@ -25,14 +25,6 @@ struct RouteSums {
         return static_cast<float>(static_cast<double>(sum) + segment);
     }
 
-    // The same for the segment a -> b. The sum is widened before the
-    // segment is measured: the compiler then gives the widened sum a fresh
-    // register, and the loop's chain of roundings runs about 8% faster.
-    static float addSegment(float sum, float ax, float ay, float bx, float by) {
-        const double before = sum;
-        return static_cast<float>(before + segmentLength(ax, ay, bx, by));
-    }
-
     // One edge p -> q of the shoelace sum, added then subtracted in float.
     static float addEdge(float a, float px, float py, float qx, float qy) {
         a = a + px * qy;
