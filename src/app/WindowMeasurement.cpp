@@ -1,9 +1,8 @@
 #include "app/WindowMeasurement.h"
 
-#include "app/PreferenceValues.h"
-
 #include "app/AcetateController.h"
 #include "app/FatController.h"
+#include "app/PreferenceValues.h"
 #include "app/SnapshotView.h"
 #include "app/WindowDesigns.h"
 #include "inspector/WandrelRouteInfoInspector.h"

@@ -190,7 +190,7 @@ float PointDataSource::sumOfSegments(int64_t from, int64_t to) const {
     const std::span<MyPoint* const> points = items();
     float sum = 0;
     float squares[block];
-    for (auto i = static_cast<size_t>(std::max<int64_t>(from, 0)); i < static_cast<size_t>(to);) {
+    for (auto i = static_cast<size_t>(from); i < static_cast<size_t>(to);) {
         const size_t n = std::min(block, static_cast<size_t>(to) - i);
         float ax = points[i]->getX();
         float ay = points[i]->getY();
