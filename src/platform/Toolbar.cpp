@@ -10,6 +10,11 @@
 #include <QContextMenuEvent>
 #include <QLayout>
 #include <QMenu>
+#include <QPainter>
+#include <QStyleOptionToolBar>
+#include <QToolButton>
+
+#include <algorithm>
 
 #include <utility>
 
@@ -143,4 +148,34 @@ void Toolbar::contextMenuEvent(QContextMenuEvent* event) {
     menu->addAction(StringTables::translate("Wandrel", "Customise Toolbar…"), this,
                     &Toolbar::runCustomizationPalette);
     menu->popup(event->globalPos());
+}
+
+// The style strokes the toolbar's full-width hairlines a pixel at a time, and
+// Qt's raster engine hands every batch of 96 pixels or more to its thread
+// pool; waking and joining those threads cost more than all the rest of the
+// window's first paint. Strips narrower than that keep each batch on this
+// thread, with the same pixels.
+void Toolbar::paintEvent(QPaintEvent* event) {
+    // Expanded over the window, QToolBar fills the background first.
+    if (isExpanded()) {
+        QToolBar::paintEvent(event);
+        return;
+    }
+    constexpr int stripWidth = 64;
+    QPainter painter(this);
+    QStyleOptionToolBar option;
+    initStyleOption(&option);
+    const QRect area = event->rect();
+    for (int x = area.left(); x <= area.right(); x += stripWidth) {
+        painter.setClipRect(
+            QRect(x, area.top(), std::min(stripWidth, area.right() - x + 1), area.height()));
+        style()->drawControl(QStyle::CE_ToolBar, &option, &painter, this);
+    }
+}
+
+// QToolBar shows its hidden items by checking its extension button.
+bool Toolbar::isExpanded() const {
+    const auto* extension = findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"),
+                                                    Qt::FindDirectChildrenOnly);
+    return extension && extension->isChecked();
 }

@@ -63,11 +63,13 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void build(const QStringList& identifiers);
     void removeItems();
     void saveConfiguration();
+    bool isExpanded() const;
 
     QString identifier_;
     ToolbarDelegate& delegate_;

@@ -150,3 +150,29 @@ TEST_F(ToolbarTest, ALentViewOutlivesItsToolbar) {
 }
 
 } // namespace
+
+// The toolbar paints its background in strips; they must add up to exactly
+// what the style paints in one go, partial last strip included.
+TEST(ToolbarPainting, StripsDrawTheStylesOwnPixels) {
+    Delegate delegate;
+    QMainWindow ours;
+    QMainWindow plain;
+    auto* toolbar = new Toolbar(QStringLiteral("stripBar"), delegate);
+    auto* reference = new QToolBar;
+    reference->setMovable(false); // no handle, as ours
+    ours.addToolBar(toolbar);
+    plain.addToolBar(reference);
+    for (QMainWindow* window : {&ours, &plain}) {
+        window->resize(777, 120);
+        window->show();
+    }
+    toolbar->setFixedHeight(40);
+    reference->setFixedHeight(40);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(toolbar->size(), reference->size());
+
+    const QImage expected = reference->grab().toImage();
+    EXPECT_EQ(toolbar->grab().toImage(), expected);
+    // Not a blank: the style draws lines across the top and bottom.
+    EXPECT_NE(expected.pixel(300, 0), expected.pixel(300, 20));
+}
