@@ -11,34 +11,36 @@
 
 namespace {
 
-// The view's cursors are made in this order. A missing image borrows the
-// one made before it, so one lost file does not leave a blank cursor.
 struct CursorImage {
-    QCursor WandrelTracingView::*field;
     const char* name;
     int hotX;
     int hotY;
 };
 
+// Indexed by CursorKind.
+constexpr CursorImage cursorImages[] = {
+    {"xyzCursor", 0, 0},    {"WayPointCursor", 0, 0}, {"pinCursor", 15, 15},
+    {"circleCursor", 8, 8}, {"moveCursor", 8, 8},
+};
+
 } // namespace
 
-void WandrelTracingView::makeCursors() {
-    const CursorImage cursorImages[] = {
-        {&WandrelTracingView::xyzCursor, "xyzCursor", 0, 0},
-        {&WandrelTracingView::waypointCursor, "WayPointCursor", 0, 0},
-        {&WandrelTracingView::pinCursor, "pinCursor", 15, 15},
-        {&WandrelTracingView::circleCursor, "circleCursor", 8, 8},
-        {&WandrelTracingView::moveCursor, "moveCursor", 8, 8},
-    };
-    QImage image;
-    for (const CursorImage& c : cursorImages) {
-        const QImage found = Resources::image(QString::fromLatin1(c.name), QStringLiteral("tif"));
-        if (!found.isNull())
-            image = found;
-        // Before any image is found there is nothing to borrow: the arrow.
-        this->*c.field = image.isNull() ? QCursor(Qt::ArrowCursor)
-                                        : QCursor(QPixmap::fromImage(image), c.hotX, c.hotY);
+// A missing image borrows the nearest one before it, so one lost file does
+// not leave a blank cursor; with none before it, the arrow.
+const QCursor& WandrelTracingView::cursorFor(CursorKind kind) const {
+    std::optional<QCursor>& made = cursors[kind];
+    if (made)
+        return *made;
+    for (int k = kind; k >= 0 && !made; --k) {
+        const QImage image =
+            Resources::image(QString::fromLatin1(cursorImages[k].name), QStringLiteral("tif"));
+        if (!image.isNull())
+            made.emplace(QPixmap::fromImage(image), cursorImages[kind].hotX,
+                         cursorImages[kind].hotY);
     }
+    if (!made)
+        made.emplace(Qt::ArrowCursor);
+    return *made;
 }
 
 // The part of the view its window shows, y up.
@@ -51,16 +53,16 @@ QRectF WandrelTracingView::visibleRect() const {
 void WandrelTracingView::addPlacingCursorRect(const QRectF& visible) {
     switch (placingState) {
     case SpeechBubble:
-        cursorRects.add(visible, xyzCursor);
+        cursorRects.add(visible, cursorFor(XyzCursor));
         break;
     case Waypoint:
-        cursorRects.add(visible, waypointCursor);
+        cursorRects.add(visible, cursorFor(WaypointCursor));
         break;
     case Image:
-        cursorRects.add(visible, pinCursor);
+        cursorRects.add(visible, cursorFor(PinCursor));
         break;
     case Circle:
-        cursorRects.add(visible, circleCursor);
+        cursorRects.add(visible, cursorFor(CircleCursor));
         break;
     default:
         break;
@@ -74,7 +76,7 @@ void WandrelTracingView::resetCursorRects() {
     const auto addPointSquares = [this] {
         for (int64_t i = 0; i < pointDataSource->count(); ++i) {
             const Rect r = pointDataSource->getCursorRectForPoint(static_cast<int32_t>(i));
-            cursorRects.add(QRectF(r.x, r.y, r.width, r.height), moveCursor);
+            cursorRects.add(QRectF(r.x, r.y, r.width, r.height), cursorFor(MoveCursor));
         }
     };
     if (!fatController) {

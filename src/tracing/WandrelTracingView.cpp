@@ -38,14 +38,13 @@ WandrelTracingView::WandrelTracingView(QWidget* parent)
     : QWidget(parent), pointDataSource(std::make_unique<PointDataSource>()),
       routeLayer(std::make_unique<RouteLayer>()), placedHeight(height()) {
     watchRoute();
-    makeCursors();
     setAcceptDrops(true);
     info = std::make_unique<WandrelRouteInfoInspector>();
     info->initStrings();
     info->setOwner(this);
     info->factoryDefaults();
     buildContextMenus();
-    lastClicked = QDateTime::currentDateTime();
+    touch();
 
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);

@@ -17,8 +17,10 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class Defaults;
 class InspectorClient;
@@ -136,11 +138,11 @@ public:
     void resetCursorRects();
     // In view coordinates (y up).
     const CursorRegions& cursorRegions() const { return cursorRects; }
-    QCursor getXyzCursor() const { return xyzCursor; }
-    QCursor getWaypointCursor() const { return waypointCursor; }
-    QCursor getPinCursor() const { return pinCursor; }
-    QCursor getCircleCursor() const { return circleCursor; }
-    QCursor getMoveCursor() const { return moveCursor; }
+    QCursor getXyzCursor() const { return cursorFor(XyzCursor); }
+    QCursor getWaypointCursor() const { return cursorFor(WaypointCursor); }
+    QCursor getPinCursor() const { return cursorFor(PinCursor); }
+    QCursor getCircleCursor() const { return cursorFor(CircleCursor); }
+    QCursor getMoveCursor() const { return cursorFor(MoveCursor); }
 
     // The route's own line style and its storage.
     QColor getHighLightColour() const;
@@ -243,7 +245,9 @@ protected:
 
 private:
     void adoptTerrainFactor(float factor);
-    void makeCursors();
+    // In the order of their images' borrowing (see cursorFor()).
+    enum CursorKind { XyzCursor, WaypointCursor, PinCursor, CircleCursor, MoveCursor, CursorKinds };
+    const QCursor& cursorFor(CursorKind kind) const;
     void buildContextMenus();
     void watchRoute();
     RouteScene scene() const;
@@ -251,7 +255,8 @@ private:
     // Editing steps shared by several commands.
     void clearRoute();
     void bringWindowToFront();
-    void touch() { lastClicked = QDateTime::currentDateTime(); }
+    // The instant alone matters; universal time spares a time-zone look-up.
+    void touch() { lastClicked = QDateTime::currentDateTimeUtc(); }
 
     // A click that only brings the window forward is no click on the route.
     bool activatesWindow();
@@ -294,11 +299,8 @@ private:
     QPointer<QAbstractSlider> terrainSlider;
     float terrainFactor = 0;
     bool terrainConnected = false;
-    QCursor xyzCursor;
-    QCursor moveCursor;
-    QCursor waypointCursor;
-    QCursor pinCursor;
-    QCursor circleCursor;
+    // Made on first use: most sessions never show most of them.
+    mutable std::array<std::optional<QCursor>, CursorKinds> cursors;
     bool routeBeingDragged = false;
     MyPoint* beingDragged = nullptr;
     MyPoint* currentPoint = nullptr;

@@ -215,6 +215,19 @@ TEST_F(Tracing, CrosshairExceptOverTheScaleBarAndTheCornerSquare) {
     EXPECT_EQ(shapeAt(395, 15), Qt::CrossCursor);
 }
 
+TEST_F(Tracing, EachCursorIsItsOwnImageWithItsHotSpot) {
+    const QCursor cursors[] = {view->getXyzCursor(), view->getWaypointCursor(),
+                               view->getPinCursor(), view->getCircleCursor(),
+                               view->getMoveCursor()};
+    const QPoint hotSpots[] = {{0, 0}, {0, 0}, {15, 15}, {8, 8}, {8, 8}};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(cursors[i].shape(), Qt::BitmapCursor) << i;
+        EXPECT_EQ(cursors[i].hotSpot(), hotSpots[i]) << i;
+        for (int j = 0; j < i; ++j)
+            EXPECT_NE(cursors[i].pixmap().toImage(), cursors[j].pixmap().toImage()) << j << i;
+    }
+}
+
 TEST_F(Tracing, TerrainFactorIsExactlyOneAtRestAndStretchesAbove) {
     traceFinished({{10, 10}, {310, 10}, {310, 210}});
     QSlider terrain;
