@@ -12,58 +12,72 @@ bool samePlace(const MyPoint& a, const MyPoint& b) {
     return a.getX() == b.getX() && a.getY() == b.getY();
 }
 
-// Segments measured ahead of the walk, a stretch at a time: measuring does
-// not wait on the walk's decisions, so the walk's only unforeseeable branch,
-// a marker's, no longer holds up the square roots behind it.
-constexpr size_t stretch = 256;
+// Segments measured ahead of the walk, a part at a time: measuring does not
+// wait on the walk's decisions, so the walk's only unforeseeable branch, a
+// marker's, no longer holds up the square roots behind it.
+constexpr size_t partLength = 256;
 
 } // namespace
+
+DistanceMarkers::DistanceMarkers(float interval)
+    : interval(interval), stopped(!std::isfinite(interval) || interval <= 0) {}
+
+void DistanceMarkers::walk(std::span<MyPoint* const> stretch, std::vector<Marker>& markers) {
+    for (size_t from = 0; from < stretch.size() && !stopped; from += partLength) {
+        const size_t length = std::min(partLength, stretch.size() - from);
+        const size_t first = markers.size();
+        walkPart(stretch.subspan(from, length), markers);
+        for (size_t m = first; m < markers.size(); ++m)
+            markers[m].before += from;
+    }
+}
 
 // A marker goes where the length walked since the last marker (or the start)
 // first exceeds the interval; the rest of that segment is then walked again
 // from the marker. A multiple that lands exactly on a vertex is therefore
 // placed at the start of the next segment, just after the vertex.
-std::vector<DistanceMarkers::Insertion>
-DistanceMarkers::along(std::span<MyPoint* const> route) const {
-    std::vector<Insertion> markers;
-    if (!std::isfinite(interval) || interval <= 0 || route.size() < 2)
-        return markers;
-    float carried = 0;
-    std::array<float, stretch> lengths;
-    for (size_t from = 1; from < route.size(); from += stretch) {
-        const size_t to = std::min(route.size(), from + stretch);
-        for (size_t b = from; b < to; ++b)
-            lengths[b - from] = PointDataSource::distanceBetweenThisPoint(*route[b - 1], *route[b]);
-        for (size_t b = from; b < to; ++b) {
-            float d = lengths[b - from];
-            if (d + carried > interval && d != 0 && !markSegment(route, b, carried, d, markers))
-                return markers;
-            carried = carried + d;
-        }
+void DistanceMarkers::walkPart(std::span<MyPoint* const> part, std::vector<Marker>& markers) {
+    size_t start = 0;
+    if (!started) {
+        started = true;
+        last = *part[0];
+        start = 1;
     }
-    return markers;
+    const auto before = [&](size_t b) -> const MyPoint& { return b == 0 ? last : *part[b - 1]; };
+    std::array<float, partLength> lengths;
+    for (size_t b = start; b < part.size(); ++b)
+        lengths[b] = PointDataSource::distanceBetweenThisPoint(before(b), *part[b]);
+    for (size_t b = start; b < part.size(); ++b) {
+        float d = lengths[b];
+        if (d + carried > interval && d != 0 && !markSegment(before(b), *part[b], b, d, markers)) {
+            stopped = true;
+            return;
+        }
+        carried = carried + d;
+    }
+    last = *part.back();
 }
 
-// Places the markers on the segment ending at route[b], whose length from
+// Places the markers on the segment from `from` to `to`, whose length from
 // the walk's last place is `d`, and leaves in `d` what remains after the
 // last of them. False when a marker could not advance.
-bool DistanceMarkers::markSegment(std::span<MyPoint* const> route, size_t b, float& carried,
-                                  float& d, std::vector<Insertion>& markers) const {
+bool DistanceMarkers::markSegment(const MyPoint& from, const MyPoint& to, size_t before, float& d,
+                                  std::vector<Marker>& markers) {
     MyPoint marker;
-    const MyPoint* a = route[b - 1];
+    const MyPoint* a = &from;
     while (d + carried > interval && d != 0) {
         const float t = (interval - carried) / d;
-        const MyPoint next = PointDataSource::pointBetween(*a, *route[b], t);
+        const MyPoint next = PointDataSource::pointBetween(*a, to, t);
         // Beyond the coordinates' precision a marker can land on the one
         // before it, and every later one would too.
         if (carried == 0 && samePlace(next, *a))
             return false;
         marker = next;
         marker.setDistanceMarker();
-        markers.push_back({b, marker});
+        markers.push_back({before, marker});
         a = &marker;
         carried = 0;
-        d = PointDataSource::distanceBetweenThisPoint(*a, *route[b]);
+        d = PointDataSource::distanceBetweenThisPoint(*a, to);
     }
     return true;
 }

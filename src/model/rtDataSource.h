@@ -1,15 +1,17 @@
 #pragma once
 
 #include "model/TableView.h"
-#include "model/rtInsertion.h"
 #include "model/rtOwnedItems.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cctype>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -20,7 +22,6 @@
 // in item into an entry, names the item of an entry and destroys them.
 template <typename T, typename Items = rtOwnedItems<T>> class rtDataSource {
 public:
-    using Insertion = rtInsertion<std::unique_ptr<T>>;
     using Entry = typename Items::Entry;
 
     rtDataSource() = default;
@@ -164,31 +165,6 @@ protected:
     size_t leadingInStorageOrder() const { return inStorageOrder; }
     const Items& itemStorage() const { return storage; }
 
-    // Places every insertion in one pass, in order of `before`, keeping the
-    // given order among equal indices. Items already held stay the same
-    // objects. Items given by value need storage that makes copies.
-    template <typename Item> void insertAll(std::vector<rtInsertion<Item>> insertions) {
-        std::erase_if(insertions, [](const rtInsertion<Item>& i) { return !holds(i.item); });
-        for (const auto& insertion : insertions)
-            keepOrderBefore(insertion.before);
-        // Room first, so that nothing made is left outside the collection.
-        collection.reserve(collection.size() + insertions.size());
-        std::vector<Entry> made;
-        made.reserve(insertions.size());
-        for (auto& insertion : insertions)
-            made.push_back(entryFor(insertion.item));
-        // Moved up from the back, in place, so no entry moves twice.
-        size_t read = collection.size();
-        collection.resize(read + made.size());
-        size_t write = collection.size();
-        auto m = made.rbegin();
-        for (auto i = insertions.rbegin(); i != insertions.rend(); ++i, ++m) {
-            for (const size_t before = std::min(i->before, read); read > before;)
-                collection[--write] = std::move(collection[--read]);
-            collection[--write] = std::move(*m);
-        }
-    }
-
     // Removes every item that `picks` chooses, asking once about each. All
     // are reported through willRemove() while the collection is still
     // whole, then destroyed last first, so storage that reuses their places
@@ -197,6 +173,58 @@ protected:
         const std::vector<uint64_t> picked = pickAndReport(picks);
         eachPickedLastFirst(picked, [this](size_t i) { storage.discard(collection[i]); });
         closeUp(picked);
+    }
+
+    // Removes what `picks` chooses and puts new items among the rest, in
+    // one pass. Each item is asked about once, and each picked one reported
+    // through willRemove() with the route still whole. The kept items are
+    // shown to `place` in order, a stretch at a time, as place(stretch,
+    // put); put(i, value) sets a copy of `value` in front of stretch[i], i
+    // never going back. Only for storage that makes copies (PointArena).
+    // The collection changes only at the end, so a copy that cannot be made
+    // leaves it as it was; the picked items are destroyed last.
+    template <typename Predicate, typename Place> void replaceIf(Predicate picks, Place place) {
+        static_assert(std::is_same_v<Entry, T*>, "kept entries are copied, not moved");
+        std::vector<uint64_t> picked((collection.size() + 63) / 64);
+        std::vector<Entry> rebuilt;
+        rebuilt.reserve(collection.size());
+        size_t changedFrom = SIZE_MAX;
+        constexpr size_t stretchLength = 1024;
+        std::array<Entry, stretchLength> stretch;
+        size_t flushed = 0;
+        const auto flush = [&](size_t upTo) {
+            rebuilt.insert(rebuilt.end(), stretch.begin() + flushed, stretch.begin() + upTo);
+            flushed = upTo;
+        };
+        const auto put = [&](size_t before, const T& value) {
+            flush(before);
+            changedFrom = std::min(changedFrom, rebuilt.size());
+            if (rebuilt.size() == rebuilt.capacity())
+                rebuilt.reserve(2 * rebuilt.size() + 1); // so no copy is made and then lost
+            rebuilt.push_back(storage.make(value));
+        };
+        for (size_t i = 0; i < collection.size();) {
+            const size_t from = i;
+            size_t kept = 0;
+            // Asked without a branch; the stretch's items are then still in
+            // the cache for `place`.
+            for (; i < collection.size() && kept < stretchLength; ++i) {
+                const uint64_t pick = picks(*Items::pointer(collection[i])) ? 1 : 0;
+                picked[i / 64] |= pick << (i % 64);
+                stretch[kept] = collection[i];
+                kept += 1 - pick;
+            }
+            reportPicked(picked, from, i);
+            flushed = 0;
+            place(std::span<T* const>(stretch.data(), kept), put);
+            flush(kept);
+        }
+        changedFrom = std::min(changedFrom, firstPicked(picked));
+        if (changedFrom == SIZE_MAX)
+            return;
+        keepOrderBefore(changedFrom);
+        collection.swap(rebuilt);
+        eachPickedLastFirst(picked, [&](size_t i) { storage.discard(rebuilt[i]); });
     }
 
 private:
@@ -242,6 +270,25 @@ private:
         return picked;
     }
 
+    // Reports the picked entries from `from` up to `to`, in order.
+    void reportPicked(const std::vector<uint64_t>& picked, size_t from, size_t to) {
+        for (size_t w = from / 64; w * 64 < to; ++w) {
+            uint64_t bits = picked[w] & (~uint64_t{0} << (std::max(from, w * 64) - w * 64));
+            for (; bits != 0; bits &= bits - 1)
+                willRemove(Items::pointer(
+                    collection[w * 64 + static_cast<size_t>(std::countr_zero(bits))]));
+        }
+    }
+
+    // The index of the first picked entry, or SIZE_MAX.
+    static size_t firstPicked(const std::vector<uint64_t>& picked) {
+        const auto hit =
+            std::find_if(picked.begin(), picked.end(), [](uint64_t bits) { return bits != 0; });
+        return hit == picked.end() ? SIZE_MAX
+                                   : static_cast<size_t>(hit - picked.begin()) * 64 +
+                                         static_cast<size_t>(std::countr_zero(*hit));
+    }
+
     template <typename Visit>
     static void eachPickedLastFirst(const std::vector<uint64_t>& picked, Visit visit) {
         for (size_t w = picked.size(); w-- > 0;)
@@ -257,14 +304,12 @@ private:
     // written, picked or not, and only kept ones advance: no branch per
     // entry. Those before the first pick move onto themselves, unchanged.
     void closeUp(const std::vector<uint64_t>& picked) {
-        const auto hit =
-            std::find_if(picked.begin(), picked.end(), [](uint64_t bits) { return bits != 0; });
-        if (hit == picked.end())
+        const size_t firstPick = firstPicked(picked);
+        if (firstPick == SIZE_MAX)
             return;
-        const auto first = static_cast<size_t>(hit - picked.begin());
-        keepOrderBefore(first * 64 + static_cast<size_t>(std::countr_zero(*hit)));
-        size_t write = first * 64;
-        for (size_t w = first; w < picked.size(); ++w) {
+        keepOrderBefore(firstPick);
+        size_t write = firstPick / 64 * 64;
+        for (size_t w = firstPick / 64; w < picked.size(); ++w) {
             const size_t to = std::min(collection.size(), w * 64 + 64);
             uint64_t bits = picked[w];
             for (size_t i = w * 64; i < to; ++i, bits >>= 1) {
