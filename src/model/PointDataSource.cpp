@@ -327,12 +327,12 @@ void PointDataSource::addMarkersAt(float interval, const std::string& /*units*/,
     ModelLog::write("adding markers");
     ModelLog::write("passed interval: " + ModelLog::fixed(interval));
     // Old markers out and new ones in, in one pass over the route.
-    DistanceMarkers walk(interval);
+    DistanceMarkers placing(interval);
     std::vector<DistanceMarkers::Marker> found;
     replaceIf([](const MyPoint& point) { return point.isDistanceMarker(); },
               [&](std::span<MyPoint* const> stretch, auto& put) {
                   found.clear();
-                  walk.walk(stretch, found);
+                  placing.walk(stretch, found);
                   for (const DistanceMarkers::Marker& marker : found)
                       put(marker.before, marker.point);
               });

@@ -189,7 +189,6 @@ protected:
         std::vector<Entry> rebuilt;
         rebuilt.reserve(collection.size());
         size_t changedFrom = SIZE_MAX;
-        constexpr size_t stretchLength = 1024;
         std::array<Entry, stretchLength> stretch;
         size_t flushed = 0;
         const auto flush = [&](size_t upTo) {
@@ -205,15 +204,7 @@ protected:
         };
         for (size_t i = 0; i < collection.size();) {
             const size_t from = i;
-            size_t kept = 0;
-            // Asked without a branch; the stretch's items are then still in
-            // the cache for `place`.
-            for (; i < collection.size() && kept < stretchLength; ++i) {
-                const uint64_t pick = picks(*Items::pointer(collection[i])) ? 1 : 0;
-                picked[i / 64] |= pick << (i % 64);
-                stretch[kept] = collection[i];
-                kept += 1 - pick;
-            }
+            const size_t kept = gather(picks, picked, i, stretch);
             reportPicked(picked, from, i);
             flushed = 0;
             place(std::span<T* const>(stretch.data(), kept), put);
@@ -239,13 +230,6 @@ private:
     // Entries from `index` on may no longer be in the storage's order.
     void keepOrderBefore(size_t index) { inStorageOrder = std::min(inStorageOrder, index); }
 
-    Entry entryFor(std::unique_ptr<T>& item) {
-        return item ? storage.adopt(std::move(item)) : Entry{};
-    }
-    Entry entryFor(const T& value) { return storage.make(value); }
-    static bool holds(const std::unique_ptr<T>& item) { return item != nullptr; }
-    static bool holds(const T& /*value*/) { return true; }
-
     // One bit per entry, set for those `picks` chooses; each picked item is
     // reported as its word is done. Asked without a branch, the items of the
     // next word fetched ahead, so a long walk keeps many items in flight;
@@ -268,6 +252,25 @@ private:
                     Items::pointer(collection[from + static_cast<size_t>(std::countr_zero(bits))]));
         }
         return picked;
+    }
+
+    static constexpr size_t stretchLength = 1024;
+
+    // Fills `stretch` with the kept entries from `i` on, marking the picked
+    // ones, until it is full or the collection ends; returns how many.
+    // Asked without a branch; the stretch's items are then still in the
+    // cache for the walk that follows.
+    template <typename Predicate>
+    size_t gather(Predicate& picks, std::vector<uint64_t>& picked, size_t& i,
+                  std::array<Entry, stretchLength>& stretch) const {
+        size_t kept = 0;
+        for (; i < collection.size() && kept < stretchLength; ++i) {
+            const uint64_t pick = picks(*Items::pointer(collection[i])) ? 1 : 0;
+            picked[i / 64] |= pick << (i % 64);
+            stretch[kept] = collection[i];
+            kept += 1 - pick;
+        }
+        return kept;
     }
 
     // Reports the picked entries from `from` up to `to`, in order.

@@ -15,7 +15,6 @@
 #include <QToolButton>
 
 #include <algorithm>
-
 #include <utility>
 
 Toolbar::Toolbar(const QString& identifier, ToolbarDelegate& delegate, QWidget* parent)
