@@ -123,7 +123,6 @@ TEST_F(Measurement, SavedClearedAndOpenedItReadsAsItDidEvenInANewSession) {
     EXPECT_TRUE(Alerts::answered().isEmpty()) << "nothing unsaved, nothing asked";
     EXPECT_EQ(route().count(), 0);
     EXPECT_TRUE(picture().isNull());
-    EXPECT_EQ(window->windowTitle(), "Untitled[*] — Wandrel");
     type(d().unitViews.numberOfUnits2, "9");
     choose(d().unitViews.scaleUnits2, "km");
     bar()->placeEnds({10, 10}, {20, 10});
@@ -136,7 +135,6 @@ TEST_F(Measurement, SavedClearedAndOpenedItReadsAsItDidEvenInANewSession) {
     EXPECT_EQ(shown(), saved);
     EXPECT_EQ(picture().pixelColor(5, 5), QColor(Qt::darkGreen));
     EXPECT_FALSE(doc().isEdited());
-    EXPECT_EQ(doc().name(), "Ridge walk");
 
     restart(); // the unit "ch" comes back from the user's units
     doc().openFolder(folder("Ridge walk"));

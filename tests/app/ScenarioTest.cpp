@@ -1,8 +1,28 @@
 #include "SessionFixture.h"
 
+#include <cmath>
 #include <vector>
 
 namespace {
+
+// Expected figures, worked out here rather than by the code under test.
+double pathLength(const std::vector<QPointF>& points) {
+    double sum = 0;
+    for (size_t i = 1; i < points.size(); ++i)
+        sum += std::hypot(points[i].x() - points[i - 1].x(), points[i].y() - points[i - 1].y());
+    return sum;
+}
+
+// The polygon the route closes, by the shoelace formula.
+double enclosed(const std::vector<QPointF>& points) {
+    double twice = 0;
+    for (size_t i = 0; i < points.size(); ++i) {
+        const QPointF& a = points[i];
+        const QPointF& b = points[(i + 1) % points.size()];
+        twice += a.x() * b.y() - b.x() * a.y();
+    }
+    return std::abs(twice) / 2;
+}
 
 // The bar laid from (60, 80) to (380, 140) for 2.5 km; a rectangle traced
 // with waypoints at its start, its third corner (Alt) and its end.
@@ -50,11 +70,9 @@ TEST_F(Measuring, ScaleByHandThenARouteWithWaypointsAndItsLegTable) {
     const std::vector<QPointF> traced{a, b, c, e};
     EXPECT_SHOWN(length(), miles(pathLength(traced)));
     EXPECT_SHOWN(area(), hectares(enclosed(traced)));
-    EXPECT_EQ(d().preferences.ui().answer->text(), length());
 
     d().acetate.showInfoMenuItem->trigger();
     ASSERT_TRUE(inspector().isWindowLoaded() && inspector().getWindow()->isVisible());
-    EXPECT_EQ(inspector().controls()->infoAnswer->text(), length());
     ASSERT_EQ(legRows(), 3);
     EXPECT_EQ(cell(0, 0), "Start");
     EXPECT_EQ(cell(0, 2), "-");
@@ -64,17 +82,6 @@ TEST_F(Measuring, ScaleByHandThenARouteWithWaypointsAndItsLegTable) {
                                               {{1, 2}, 600}, {{1, 3}, 400},  {{2, 2}, 1000}};
     for (const auto& [where, pixels] : legs)
         EXPECT_SHOWN(cell(where.x(), where.y()), miles(pixels));
-
-    quit();
-    EXPECT_EQ(stored("WandrelNumberOfUnits"), "2.5");
-    EXPECT_EQ(stored("WandrelScaleUnits"), "km");
-    start();
-    // The ends are kept in the bar's own frame, which starts where designed.
-    EXPECT_EQ(bar()->thatEndOnParent() - bar()->thisEndOnParent(), QPointF(320, 60));
-    EXPECT_EQ(d().unitViews.numberOfUnits2->text(), "2.5");
-    EXPECT_EQ(route().count(), 0) << "a route is not kept across runs";
-    traceRectangle();
-    EXPECT_SHOWN(length(), miles(1000));
 }
 
 TEST_F(Measuring, ModifyLockUndoAndContinueKeepTheFiguresTrue) {

@@ -24,30 +24,6 @@
 
 #include <cmath>
 #include <memory>
-#include <vector>
-
-// Expected figures, worked out here rather than by the code under test.
-inline double lengthBetween(const std::vector<QPointF>& points, size_t from, size_t to) {
-    double sum = 0;
-    for (size_t i = from + 1; i <= to; ++i)
-        sum += std::hypot(points[i].x() - points[i - 1].x(), points[i].y() - points[i - 1].y());
-    return sum;
-}
-
-inline double pathLength(const std::vector<QPointF>& points) {
-    return points.empty() ? 0 : lengthBetween(points, 0, points.size() - 1);
-}
-
-// The polygon the route closes, by the shoelace formula.
-inline double enclosed(const std::vector<QPointF>& points) {
-    double twice = 0;
-    for (size_t i = 0; i < points.size(); ++i) {
-        const QPointF& a = points[i];
-        const QPointF& b = points[(i + 1) % points.size()];
-        twice += a.x() * b.y() - b.x() * a.y();
-    }
-    return std::abs(twice) / 2;
-}
 
 // A user's session with the whole application over a defaults store and an
 // application-data folder of its own, driven with real events, quit as the

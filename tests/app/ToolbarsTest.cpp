@@ -108,36 +108,27 @@ TEST_F(Toolbars, PaletteOffersExactlyTheAllowedItemsAndAddsWorkingOnes) {
     EXPECT_TRUE(inspector().getWindow()->isVisible());
 }
 
-TEST_F(Toolbars, PreferencesToolbarStartsOnGeneralAndFollowsTheTabs) {
-    startWide();
-    QTabWidget* tabs = d().preferences.ui().wandrelPrefsTabView;
-    EXPECT_EQ(prefsBar().configuration(),
-              QStringList({"generalItemIdentifier", "unitsItemIdentifier"}));
-    EXPECT_TRUE(prefsBar().item("generalItemIdentifier")->isChecked());
-    EXPECT_EQ(tabs->currentWidget(), d().preferences.ui().generalTab);
-    EXPECT_EQ(spokenName(shown(prefsBar(), "unitsItemIdentifier")), "Units");
-
-    controller().showPreferences();
-    QTest::mouseClick(shown(prefsBar(), "unitsItemIdentifier"), Qt::LeftButton);
-    EXPECT_EQ(tabs->currentWidget(), d().preferences.ui().unitsTab);
-    EXPECT_FALSE(prefsBar().item("generalItemIdentifier")->isChecked());
-    tabs->setCurrentWidget(d().preferences.ui().generalTab); // whatever else shows a tab
-    EXPECT_TRUE(prefsBar().item("generalItemIdentifier")->isChecked());
-    EXPECT_FALSE(prefsBar().item("unitsItemIdentifier")->isChecked());
-}
-
-// Made with its window, above the tabs, on whichever tab shows by then.
-TEST_F(Toolbars, PreferencesToolbarComesWithItsWindowOnTheShownTab) {
+// Made with its window, above the tabs, on whichever tab shows by then; it
+// then follows the tabs, whatever shows one.
+TEST_F(Toolbars, PreferencesToolbarComesWithItsWindowAndFollowsTheTabs) {
     start();
     EXPECT_FALSE(d().preferences.isBuilt()) << "no session needs it at start";
-    EXPECT_EQ(d().preferences.window()->findChild<Toolbar*>(), nullptr);
     controller().switchPrefsTab(3);
     controller().showPreferences();
     auto* made = d().preferences.window()->findChild<Toolbar*>();
-    ASSERT_NE(made, nullptr);
-    EXPECT_EQ(made, &prefsBar());
+    ASSERT_EQ(made, &prefsBar());
     EXPECT_EQ(d().preferences.ui().preferencesLayout->indexOf(made), 0);
     EXPECT_TRUE(made->isVisible());
+    EXPECT_EQ(made->configuration(), QStringList({"generalItemIdentifier", "unitsItemIdentifier"}));
+    EXPECT_TRUE(made->item("unitsItemIdentifier")->isChecked());
+    EXPECT_FALSE(made->item("generalItemIdentifier")->isChecked());
+    EXPECT_EQ(spokenName(shown(prefsBar(), "unitsItemIdentifier")), "Units");
+
+    QTabWidget* tabs = d().preferences.ui().wandrelPrefsTabView;
+    QTest::mouseClick(shown(prefsBar(), "generalItemIdentifier"), Qt::LeftButton);
+    EXPECT_EQ(tabs->currentWidget(), d().preferences.ui().generalTab);
+    EXPECT_FALSE(made->item("unitsItemIdentifier")->isChecked());
+    tabs->setCurrentWidget(d().preferences.ui().unitsTab);
     EXPECT_TRUE(made->item("unitsItemIdentifier")->isChecked());
     EXPECT_FALSE(made->item("generalItemIdentifier")->isChecked());
 }

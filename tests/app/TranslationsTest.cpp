@@ -1,4 +1,4 @@
-#include "AcetateFixture.h"
+#include "SessionFixture.h"
 
 #include "app/ToolbarItems.h"
 #include "inspector/WandrelRouteInfoInspector.h"
@@ -20,13 +20,9 @@ namespace {
 // What a German or a French user reads in a few places of every window.
 struct Language {
     const char* locale;
-    const char* cLocale;
     const char* file;
-    const char* route;
-    const char* preferences;
     const char* hideScale;
     const char* generalTab;
-    const char* unitsTab;
     const char* highlighter;
     const char* nameColumn;
     const char* unitSheet;
@@ -41,13 +37,9 @@ struct Language {
 };
 
 const Language german{"de_DE",
-                      "de_DE.UTF-8",
                       "Datei",
-                      "Route",
-                      "Einstellungen…",
                       "Maßstab ausblenden",
                       "Allgemein",
-                      "Einheiten",
                       "Textmarker",
                       "Name",
                       "Einheit",
@@ -62,13 +54,9 @@ const Language german{"de_DE",
 
 const Language french{
     "fr_FR",
-    "fr_FR.UTF-8",
     "Fichier",
-    "Itinéraire",
-    "Préférences…",
     "Masquer l'échelle",
     "Général",
-    "Unités",
     "Surligneur",
     "Nom",
     "Unité",
@@ -109,78 +97,69 @@ public:
     QTranslator* toolkit = nullptr;
 };
 
-// Comes before the acetate among the bases, so the windows load translated.
+// Comes before the session among the bases, so the windows load translated.
 class InLanguage : public ::testing::WithParamInterface<Language> {
 protected:
     InLanguage() : scope(GetParam().locale) {}
     LanguageScope scope;
 };
 
-class Translated : public InLanguage, public AcetateTest {
+class Translated : public InLanguage, public Session {
 protected:
     Translated() {
         EXPECT_NE(scope.translator, nullptr);
         EXPECT_NE(scope.toolkit, nullptr);
-        window.resize(1200, 640);
+        start();
+        window->resize(1200, 640);
         setBarLength(200);
-        choose(designs.unitViews.scaleUnits2, "km");
-        choose(designs.unitViews.answerUnits2, "km");
-        choose(designs.unitViews.areaUnits, "km");
+        for (QComboBox* box :
+             {d().unitViews.scaleUnits2, d().unitViews.answerUnits2, d().unitViews.areaUnits})
+            choose(box, "km");
     }
-    ~Translated() override { Alerts::reset(); }
 
     const Language& expected() const { return GetParam(); }
 };
 
+// One text from each window design, and texts the code makes, translates
+// and looks up again.
 TEST_P(Translated, MenusToolbarAndPreferencesReadInTheLanguage) {
-    EXPECT_EQ(designs.acetate.menuFile->title(), expected().file);
-    EXPECT_EQ(designs.acetate.menuRoute->title(), expected().route);
-    EXPECT_EQ(designs.acetate.actionPreferences->text(), expected().preferences);
-    Toolbar* bar = controller.getToolbarItems().mainToolbar();
+    EXPECT_EQ(d().acetate.menuFile->title(), expected().file);
+    Toolbar* bar = controller().getToolbarItems().mainToolbar();
     EXPECT_EQ(bar->item(QStringLiteral("scaleItemIdentifier"))->text(), expected().hideScale);
 
-    QTabWidget* tabs = designs.preferences.ui().wandrelPrefsTabView;
-    EXPECT_EQ(tabs->tabText(tabs->indexOf(designs.preferences.ui().generalTab)),
-              expected().generalTab);
-    EXPECT_EQ(tabs->tabText(tabs->indexOf(designs.preferences.ui().unitsTab)), expected().unitsTab);
-    EXPECT_EQ(designs.preferences.ui().unitTableView->model()->headerData(0, Qt::Horizontal),
-              expected().nameColumn);
-    EXPECT_EQ(designs.unitEditSheet->windowTitle(), expected().unitSheet);
-    EXPECT_EQ(designs.information.ui().closeTheAboutWindowButton->text(), expected().welcomeButton);
-    EXPECT_EQ(controller.getScaleText()->string(), expected().caption);
+    const Ui::PreferencesWindow& prefs = d().preferences.ui();
+    EXPECT_EQ(
+        prefs.wandrelPrefsTabView->tabText(prefs.wandrelPrefsTabView->indexOf(prefs.generalTab)),
+        expected().generalTab);
+    EXPECT_EQ(prefs.unitTableView->model()->headerData(0, Qt::Horizontal), expected().nameColumn);
+    EXPECT_EQ(d().unitEditSheet->windowTitle(), expected().unitSheet);
+    EXPECT_EQ(d().information.ui().closeTheAboutWindowButton->text(), expected().welcomeButton);
+    EXPECT_EQ(controller().getScaleText()->string(), expected().caption);
     // The toolkit's own words in the same windows.
-    EXPECT_EQ(designs.distanceMarkers.ui().markerButtons->button(QDialogButtonBox::Cancel)->text(),
+    EXPECT_EQ(d().distanceMarkers.ui().markerButtons->button(QDialogButtonBox::Cancel)->text(),
               expected().cancel);
 
     // The pop-up's titles and the names the controller looks for come from
     // one table, so a translated preset still applies.
-    choose(designs.preferences.ui().presets, expected().highlighter);
-    EXPECT_EQ(controller.getLineWidth(), 10.0f);
+    choose(prefs.presets, expected().highlighter);
+    EXPECT_EQ(controller().getLineWidth(), 10.0f);
 }
 
 TEST_P(Translated, InspectorAndAlertReadInTheLanguage) {
-    click(100, 300);
-    click(400, 300, Qt::AltModifier);
-    doubleClick(400, 300);
-    designs.acetate.showInfoMenuItem->trigger();
-    WandrelRouteInfoInspector& inspector = view->getInfo();
-    ASSERT_TRUE(inspector.isWindowLoaded());
-    EXPECT_EQ(inspector.getWindow()->windowTitle(), expected().inspector);
-    const WaypointTableModel& legs = inspector.tableModel();
+    click({100, 300});
+    doubleClick({400, 300});
+    d().acetate.showInfoMenuItem->trigger();
+    ASSERT_TRUE(inspector().isWindowLoaded());
+    EXPECT_EQ(inspector().getWindow()->windowTitle(), expected().inspector);
+    const WaypointTableModel& legs = inspector().tableModel();
     EXPECT_EQ(legs.headerData(0, Qt::Horizontal, Qt::DisplayRole), expected().waypointColumn);
     EXPECT_EQ(legs.data(legs.index(0, 0), Qt::DisplayRole), expected().start);
 
     Alerts::scriptAnswers({});
-    designs.acetate.placeMarkersMenuItem->trigger();
-    designs.distanceMarkers.ui().markerNumber->setText(QStringLiteral("40"));
-    choose(designs.distanceMarkers.ui().markerUnits, "m");
-    QTest::mouseClick(designs.distanceMarkers.ui().markerButtons->button(QDialogButtonBox::Ok),
-                      Qt::LeftButton);
-    inspector.getWindow()->hide();
+    placeMarkers(QStringLiteral("40"), QStringLiteral("m"));
     ASSERT_EQ(Alerts::answered().size(), 1);
     EXPECT_EQ(Alerts::answered()[0].title, expected().alertTitle);
     EXPECT_EQ(Alerts::answered()[0].message, expected().alertMessage);
-    designs.distanceMarkers.window()->hide();
 }
 
 // Figures are read back and pasted into spreadsheets: a point, three
@@ -190,17 +169,14 @@ TEST_P(Translated, FiguresKeepTheDecimalPoint) {
         std::string saved = std::setlocale(LC_ALL, nullptr);
         ~Restore() { std::setlocale(LC_ALL, saved.c_str()); }
     } restore;
-    std::setlocale(LC_ALL, expected().cLocale); // when the system has it
-    click(100, 300);
-    click(400, 300);
-    click(400, 500);
-    doubleClick(400, 500);
-    EXPECT_EQ(answer(), "2.500");
+    std::setlocale(LC_ALL, (std::string(expected().locale) + ".UTF-8").c_str()); // if installed
+    click({100, 300});
+    click({400, 300});
+    doubleClick({400, 500});
+    EXPECT_EQ(length(), "2.500");
     EXPECT_EQ(area(), "0.750");
-    designs.acetate.showInfoMenuItem->trigger();
-    const WaypointTableModel& legs = view->getInfo().tableModel();
-    EXPECT_EQ(legs.data(legs.index(0, 1), Qt::DisplayRole).toString(), "2.500");
-    view->getInfo().getWindow()->hide();
+    d().acetate.showInfoMenuItem->trigger();
+    EXPECT_EQ(cell(0, 1), "2.500");
 }
 
 INSTANTIATE_TEST_SUITE_P(GermanAndFrench, Translated, ::testing::Values(german, french),
