@@ -164,7 +164,6 @@ TEST_F(Inspector, TableFollowsTheRouteAndCopiesInTwoForms) {
                               "\t2.250\t1.500\t2.250\n"
                               "Finish\t-\t3.750\t-\n");
     EXPECT_EQ(copied->html(), QString::fromStdString(owner.route.getDataAsHTML()));
-    EXPECT_EQ(info.getCopyAction()->shortcut(), QKeySequence(QKeySequence::Copy));
 }
 
 TEST_F(Inspector, EveryControlHasAName) {
