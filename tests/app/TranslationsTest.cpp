@@ -73,16 +73,17 @@ void PrintTo(const Language& language, std::ostream* out) {
     *out << language.locale;
 }
 
-// The string tables of `locale`, installed as main() installs them, for as
-// long as the scope lives.
-class LanguageScope {
-public:
-    explicit LanguageScope(const char* locale) {
-        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+// The string tables of the parameter's locale, installed as main() installs
+// them. Comes before the session among the bases, so the windows load
+// translated.
+class InLanguage : public ::testing::WithParamInterface<Language> {
+protected:
+    InLanguage() {
+        QLocale::setDefault(QLocale(QString::fromLatin1(GetParam().locale)));
         toolkit = StringTables::installToolkitTranslations(*qApp);
         translator = StringTables::installTranslations(*qApp);
     }
-    ~LanguageScope() {
+    ~InLanguage() {
         // Parented to the application, which outlives every test.
         for (QTranslator* installed : {translator, toolkit}) {
             QCoreApplication::removeTranslator(installed);
@@ -90,25 +91,16 @@ public:
         }
         QLocale::setDefault(QLocale::c());
     }
-    LanguageScope(const LanguageScope&) = delete;
-    LanguageScope& operator=(const LanguageScope&) = delete;
 
     QTranslator* translator = nullptr;
     QTranslator* toolkit = nullptr;
 };
 
-// Comes before the session among the bases, so the windows load translated.
-class InLanguage : public ::testing::WithParamInterface<Language> {
-protected:
-    InLanguage() : scope(GetParam().locale) {}
-    LanguageScope scope;
-};
-
 class Translated : public InLanguage, public Session {
 protected:
     Translated() {
-        EXPECT_NE(scope.translator, nullptr);
-        EXPECT_NE(scope.toolkit, nullptr);
+        EXPECT_NE(translator, nullptr);
+        EXPECT_NE(toolkit, nullptr);
         start();
         window->resize(1200, 640);
         setBarLength(200);
