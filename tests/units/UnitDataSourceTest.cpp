@@ -32,7 +32,6 @@ TEST(UnitDataSource, BuildsOnFirstLookUpAndMatchesShortNamesExactly) {
     EXPECT_EQ(units.count(), 0);
     const WandrelUnit* km = units.getUnitWithShortName("km");
     ASSERT_NE(km, nullptr);
-    EXPECT_EQ(km->getName(), "Kilometres");
     for (const char* near : {"KM", "km ", "Kilometres"})
         EXPECT_EQ(units.getUnitWithShortName(near), nullptr) << near;
     EXPECT_EQ(units.count(), 9);
