@@ -14,72 +14,27 @@
 
 #include <clocale>
 #include <string>
+#include <string_view>
 
 namespace {
 
-// What a German or a French user reads in a few places of every window.
-struct Language {
-    const char* locale;
-    const char* file;
-    const char* hideScale;
-    const char* generalTab;
-    const char* highlighter;
-    const char* nameColumn;
-    const char* unitSheet;
-    const char* welcomeButton;
-    const char* caption;
-    const char* inspector;
-    const char* waypointColumn;
-    const char* start;
-    const char* alertTitle;
-    const char* alertMessage;
-    const char* cancel;
+// A text as a German and as a French user reads it.
+struct Words {
+    const char* german;
+    const char* french;
 };
 
-const Language german{"de_DE",
-                      "Datei",
-                      "Maßstab ausblenden",
-                      "Allgemein",
-                      "Textmarker",
-                      "Name",
-                      "Einheit",
-                      "Los geht’s",
-                      " Maßstab: 1 km ",
-                      "Routeninfo",
-                      "Wegpunkt",
-                      "Start",
-                      "Entfernungsmarken setzen",
-                      "Die Maßstabseinheit ist km. Marken können nicht alle 40 m gesetzt werden",
-                      "Abbrechen"};
-
-const Language french{
-    "fr_FR",
-    "Fichier",
-    "Masquer l'échelle",
-    "Général",
-    "Surligneur",
-    "Nom",
-    "Unité",
-    "Commencer",
-    " Échelle : 1 km ",
-    "Infos sur l'itinéraire",
-    "Point de passage",
-    "Départ",
-    "Placer des marqueurs de distance",
-    "L'unité de l'échelle est km. Impossible de placer des marqueurs tous les 40 m",
-    "Annuler"};
-
-void PrintTo(const Language& language, std::ostream* out) {
-    *out << language.locale;
+QString inLocale(std::string_view locale, Words words) {
+    return QString::fromUtf8(locale == "de_DE" ? words.german : words.french);
 }
 
 // The string tables of the parameter's locale, installed as main() installs
 // them. Comes before the session among the bases, so the windows load
 // translated.
-class InLanguage : public ::testing::WithParamInterface<Language> {
+class InLanguage : public ::testing::WithParamInterface<const char*> {
 protected:
     InLanguage() {
-        QLocale::setDefault(QLocale(QString::fromLatin1(GetParam().locale)));
+        QLocale::setDefault(QLocale(QString::fromLatin1(GetParam())));
         toolkit = StringTables::installToolkitTranslations(*qApp);
         translator = StringTables::installTranslations(*qApp);
     }
@@ -91,6 +46,8 @@ protected:
         }
         QLocale::setDefault(QLocale::c());
     }
+
+    QString in(Words words) const { return inLocale(GetParam(), words); }
 
     QTranslator* translator = nullptr;
     QTranslator* toolkit = nullptr;
@@ -108,32 +65,32 @@ protected:
              {d().unitViews.scaleUnits2, d().unitViews.answerUnits2, d().unitViews.areaUnits})
             choose(box, "km");
     }
-
-    const Language& expected() const { return GetParam(); }
 };
 
 // One text from each window design, and texts the code makes, translates
 // and looks up again.
 TEST_P(Translated, MenusToolbarAndPreferencesReadInTheLanguage) {
-    EXPECT_EQ(d().acetate.menuFile->title(), expected().file);
+    EXPECT_EQ(d().acetate.menuFile->title(), in({"Datei", "Fichier"}));
     Toolbar* bar = controller().getToolbarItems().mainToolbar();
-    EXPECT_EQ(bar->item(QStringLiteral("scaleItemIdentifier"))->text(), expected().hideScale);
+    EXPECT_EQ(bar->item(QStringLiteral("scaleItemIdentifier"))->text(),
+              in({"Maßstab ausblenden", "Masquer l'échelle"}));
 
     const Ui::PreferencesWindow& prefs = d().preferences.ui();
     EXPECT_EQ(
         prefs.wandrelPrefsTabView->tabText(prefs.wandrelPrefsTabView->indexOf(prefs.generalTab)),
-        expected().generalTab);
-    EXPECT_EQ(prefs.unitTableView->model()->headerData(0, Qt::Horizontal), expected().nameColumn);
-    EXPECT_EQ(d().unitEditSheet->windowTitle(), expected().unitSheet);
-    EXPECT_EQ(d().information.ui().closeTheAboutWindowButton->text(), expected().welcomeButton);
-    EXPECT_EQ(controller().getScaleText()->string(), expected().caption);
+        in({"Allgemein", "Général"}));
+    EXPECT_EQ(prefs.unitTableView->model()->headerData(0, Qt::Horizontal), in({"Name", "Nom"}));
+    EXPECT_EQ(d().unitEditSheet->windowTitle(), in({"Einheit", "Unité"}));
+    EXPECT_EQ(d().information.ui().closeTheAboutWindowButton->text(),
+              in({"Los geht’s", "Commencer"}));
+    EXPECT_EQ(controller().getScaleText()->string(), in({" Maßstab: 1 km ", " Échelle : 1 km "}));
     // The toolkit's own words in the same windows.
     EXPECT_EQ(d().distanceMarkers.ui().markerButtons->button(QDialogButtonBox::Cancel)->text(),
-              expected().cancel);
+              in({"Abbrechen", "Annuler"}));
 
     // The pop-up's titles and the names the controller looks for come from
     // one table, so a translated preset still applies.
-    choose(prefs.presets, expected().highlighter);
+    choose(prefs.presets, in({"Textmarker", "Surligneur"}));
     EXPECT_EQ(controller().getLineWidth(), 10.0f);
 }
 
@@ -142,16 +99,21 @@ TEST_P(Translated, InspectorAndAlertReadInTheLanguage) {
     doubleClick({400, 300});
     d().acetate.showInfoMenuItem->trigger();
     ASSERT_TRUE(inspector().isWindowLoaded());
-    EXPECT_EQ(inspector().getWindow()->windowTitle(), expected().inspector);
+    EXPECT_EQ(inspector().getWindow()->windowTitle(), in({"Routeninfo", "Infos sur l'itinéraire"}));
     const WaypointTableModel& legs = inspector().tableModel();
-    EXPECT_EQ(legs.headerData(0, Qt::Horizontal, Qt::DisplayRole), expected().waypointColumn);
-    EXPECT_EQ(legs.data(legs.index(0, 0), Qt::DisplayRole), expected().start);
+    EXPECT_EQ(legs.headerData(0, Qt::Horizontal, Qt::DisplayRole),
+              in({"Wegpunkt", "Point de passage"}));
+    EXPECT_EQ(legs.data(legs.index(0, 0), Qt::DisplayRole), in({"Start", "Départ"}));
 
     Alerts::scriptAnswers({});
     placeMarkers(QStringLiteral("40"), QStringLiteral("m"));
     ASSERT_EQ(Alerts::answered().size(), 1);
-    EXPECT_EQ(Alerts::answered()[0].title, expected().alertTitle);
-    EXPECT_EQ(Alerts::answered()[0].message, expected().alertMessage);
+    EXPECT_EQ(Alerts::answered()[0].title,
+              in({"Entfernungsmarken setzen", "Placer des marqueurs de distance"}));
+    EXPECT_EQ(
+        Alerts::answered()[0].message,
+        in({"Die Maßstabseinheit ist km. Marken können nicht alle 40 m gesetzt werden",
+            "L'unité de l'échelle est km. Impossible de placer des marqueurs tous les 40 m"}));
 }
 
 // Figures are read back and pasted into spreadsheets: a point, three
@@ -161,7 +123,7 @@ TEST_P(Translated, FiguresKeepTheDecimalPoint) {
         std::string saved = std::setlocale(LC_ALL, nullptr);
         ~Restore() { std::setlocale(LC_ALL, saved.c_str()); }
     } restore;
-    std::setlocale(LC_ALL, (std::string(expected().locale) + ".UTF-8").c_str()); // if installed
+    std::setlocale(LC_ALL, (std::string(GetParam()) + ".UTF-8").c_str()); // if installed
     click({100, 300});
     click({400, 300});
     doubleClick({400, 500});
@@ -171,8 +133,8 @@ TEST_P(Translated, FiguresKeepTheDecimalPoint) {
     EXPECT_EQ(cell(0, 1), "2.500");
 }
 
-INSTANTIATE_TEST_SUITE_P(GermanAndFrench, Translated, ::testing::Values(german, french),
-                         [](const auto& info) { return std::string(info.param.locale); });
+INSTANTIATE_TEST_SUITE_P(GermanAndFrench, Translated, ::testing::Values("de_DE", "fr_FR"),
+                         [](const auto& info) { return std::string(info.param); });
 
 // Run by CTest under LANG=de_DE.UTF-8 and LANG=fr_FR.UTF-8 with
 // WANDREL_TEST_LANGUAGE set: the user's locale, as the system reports it,
@@ -181,12 +143,12 @@ TEST(UserLocale, ChoosesTheStringTable) {
     const QString wanted = qEnvironmentVariable("WANDREL_TEST_LANGUAGE");
     if (wanted.isEmpty())
         GTEST_SKIP() << "needs WANDREL_TEST_LANGUAGE and a matching LANG";
-    const Language& language = wanted == u"fr" ? french : german;
-    ASSERT_EQ(QLocale::system().name(), language.locale);
+    const char* locale = wanted == u"fr" ? "fr_FR" : "de_DE";
+    ASSERT_EQ(QLocale::system().name(), locale);
     QTranslator* translator = StringTables::installTranslations(*qApp, QLocale::system());
     ASSERT_NE(translator, nullptr);
-    EXPECT_EQ(Wandrel::tr("File"), language.file);
-    EXPECT_EQ(StringTables::translate("Did-ir", "Unit"), language.unitSheet);
+    EXPECT_EQ(Wandrel::tr("File"), inLocale(locale, {"Datei", "Fichier"}));
+    EXPECT_EQ(StringTables::translate("Did-ir", "Unit"), inLocale(locale, {"Einheit", "Unité"}));
     QCoreApplication::removeTranslator(translator);
     delete translator;
 }
