@@ -24,7 +24,7 @@ TEST_F(Acetate, APictureLiesUnderTheRouteAndOnlyAPictureFileShowsOne) {
     QImage red(40, 30, QImage::Format_RGB32);
     red.fill(Qt::red);
     ASSERT_TRUE(red.save(appData.file("map.png")));
-    write(appData.file("notes.png"), "not a picture");
+    writeBytes(appData.file("notes.png"), "not a picture");
     for (const char* file : {"missing.png", "notes.png", ""}) {
         controller().setImageForSnapshotView(nullptr, file, appData.path());
         EXPECT_FALSE(picture()->hasImage()) << file;

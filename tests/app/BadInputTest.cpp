@@ -33,7 +33,7 @@ protected:
         for (const auto& [x, y] : places)
             xml += QByteArray("<dict><key>isWaypoint</key><string>YES</string><key>x</key>") +
                    "<string>" + x + "</string><key>y</key><string>" + y + "</string></dict>";
-        write(appData.file("walk.plist"), xml + "</array></dict></plist>");
+        writeBytes(appData.file("walk.plist"), xml + "</array></dict></plist>");
         view()->readFromFragmentFile(appData.file("walk.plist"));
         controller().displayAnswer();
     }
@@ -177,8 +177,8 @@ TEST_F(BadInput, ABinaryOrGarbledDefaultsStoreStartsAsDesignedAndIsRewritten) {
     QByteArray garbage(2048, '\0');
     for (int i = 0; i < garbage.size(); ++i)
         garbage[i] = char((i * 7919) % 251);
-    write(settings().fileName(), garbage + "\n[General]\nWandrelShowInfoAtStartup=NO\n" +
-                                     "includeDistancesForWeb=\"\\x\n=\n[[[\n");
+    writeBytes(settings().fileName(), garbage + "\n[General]\nWandrelShowInfoAtStartup=NO\n" +
+                                          "includeDistancesForWeb=\"\\x\n=\n[[[\n");
     start();
     EXPECT_FALSE(d().information.window()->isVisible());
     traceTriangle();

@@ -55,7 +55,7 @@ TEST_F(FailedWrites, AQuitThatCannotWriteKeepsThePreferencesAndUnitsSavedBefore)
 // With nowhere to write, quitting still quits, and says what it could not do.
 TEST_F(FailedWrites, AQuitWithNowhereToWriteSaysSo) {
     const QString plain = appData.file("plain"); // a file where folders are wanted
-    write(plain, "a file, not a folder");
+    writeBytes(plain, "a file, not a folder");
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, plain + "/Preferences");
     AppDataFolder::setPath(plain + "/Application Support");
     open();

@@ -206,7 +206,7 @@ TEST_F(Measurement, UnsavedChangesAreSavedLetGoOrKeptAsTheUserAnswers) {
 TEST_F(Measurement, AFolderThatCannotBeWrittenLeavesTheRouteInTheWindowAndTheOldFilesWhole) {
     start();
     traceRoute();
-    write(folder("plain"), "");
+    writeBytes(folder("plain"), "");
     Alerts::scriptAnswers({});
     EXPECT_FALSE(doc().saveTo(folder("plain/Walk")));
     EXPECT_FALSE(doc().saveTo(folder("plain")));
@@ -253,13 +253,13 @@ TEST_F(Measurement, AHostileFolderOpensWhatItCanOrSaysWhyItCannot) {
     ASSERT_TRUE(QDir().mkpath(bad));
     for (const char* pipe : {"route.plist", "lineInfo.plist"})
         ASSERT_EQ(mkfifo(QFile::encodeName(bad + "/" + pipe).constData(), 0600), 0);
-    write(bad + "/measurement.plist",
-          "<plist><dict><key>scaleThisEndX</key><string>nan</string>"
-          "<key>scaleThisEndY</key><real>1</real><key>scaleThatEndX</key><real>5</real>"
-          "<key>scaleThatEndY</key><real>1</real><key>numberOfUnits</key><array/>"
-          "<key>scaleUnits</key><string>furlongs</string><key>areaUnits</key>"
-          "<string></string><key>terrainFactor</key><real>1e300</real></dict></plist>");
-    write(bad + "/snapshot.png", "");
+    writeBytes(bad + "/measurement.plist",
+               "<plist><dict><key>scaleThisEndX</key><string>nan</string>"
+               "<key>scaleThisEndY</key><real>1</real><key>scaleThatEndX</key><real>5</real>"
+               "<key>scaleThatEndY</key><real>1</real><key>numberOfUnits</key><array/>"
+               "<key>scaleUnits</key><string>furlongs</string><key>areaUnits</key>"
+               "<string></string><key>terrainFactor</key><real>1e300</real></dict></plist>");
+    writeBytes(bad + "/snapshot.png", "");
     inspector().showWindow(); // its sliders take whatever the files hold
     Alerts::reset();
     Alerts::scriptAnswers({});
@@ -288,7 +288,7 @@ TEST_F(Measurement, AHostileFolderOpensWhatItCanOrSaysWhyItCannot) {
     ASSERT_TRUE(QDir().mkpath(folder("Odd")));
     ASSERT_TRUE(QFile::copy(folder("Good/route.plist"), folder("Odd/route.plist")));
     for (const auto& [bytes, terrain] : infos) {
-        write(folder("Odd/lineInfo.plist"), bytes);
+        writeBytes(folder("Odd/lineInfo.plist"), bytes);
         ASSERT_TRUE(doc().openFolder(folder("Odd")));
         EXPECT_EQ(route().count(), 7);
         EXPECT_EQ(inspector().getTerrainFactor(), terrain) << "as far as the slider goes";

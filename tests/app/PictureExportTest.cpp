@@ -137,9 +137,7 @@ TEST_F(PictureExport, PrintsToAPdfPageTurnedToThePicture) {
     });
     d().acetate.printMenuItem->trigger();
     EXPECT_EQ(offered, QPageLayout::Landscape);
-    QFile file(pdf);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = contents(pdf);
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_TRUE(bytes.contains("/Subtype /Image"));
     EXPECT_TRUE(Alerts::answered().isEmpty());

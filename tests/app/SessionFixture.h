@@ -12,11 +12,11 @@
 #include "units/UnitDataSource.h"
 
 #include "DefaultsSandbox.h"
+#include "FileBytes.h"
 #include "PopUpSteps.h"
 #include "QStringPrinter.h"
 
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -142,16 +142,6 @@ protected:
     int legRows() {
         QCoreApplication::processEvents();
         return inspector().tableModel().rowCount();
-    }
-
-    static void write(const QString& path, const QByteArray& bytes) {
-        QFile out(path);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ASSERT_EQ(out.write(bytes), bytes.size());
-    }
-    static QByteArray contents(const QString& path) {
-        QFile in(path);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
     }
 
     static QSettings settings() {
