@@ -1,6 +1,7 @@
 #include "platform/Defaults.h"
 
-#include <QFile>
+#include "FileBytes.h"
+
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -19,9 +20,7 @@ TEST(Defaults, BooleansAreYesOrNoAndFloatsSurviveAReload) {
             defaults.setFloat(QString::number(v), v);
         ASSERT_TRUE(defaults.sync());
     }
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray ini = file.readAll();
+    const QByteArray ini = contents(path);
     EXPECT_TRUE(ini.contains("On=YES") && ini.contains("Off=NO")) << ini.constData();
 
     Defaults reloaded(path);

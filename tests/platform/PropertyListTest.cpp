@@ -1,7 +1,8 @@
 #include "platform/PropertyList.h"
 
+#include "FileBytes.h"
+
 #include <QDateTime>
-#include <QFile>
 #include <QPointF>
 #include <QTemporaryDir>
 #include <QTimeZone>
@@ -12,15 +13,7 @@
 
 class PropertyListTest : public ::testing::Test {
 protected:
-    QByteArray contents() const {
-        QFile in(file);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-    }
-    void store(const QByteArray& bytes) const {
-        QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(bytes);
-    }
+    void store(const QByteArray& bytes) const { writeBytes(file, bytes); }
     static QVariantMap everyKind() {
         const QVariantMap inner{{QStringLiteral("x"), 2.5}, {QStringLiteral("l"), QVariantList()}};
         return {{QStringLiteral("name"), QStringLiteral("Statute mile <&> ü")},
@@ -37,14 +30,14 @@ protected:
 
 TEST_F(PropertyListTest, WritesXmlAtomicallyThatReadsBackAsWritten) {
     ASSERT_TRUE(PropertyList::write(file, everyKind()));
-    const QByteArray before = contents();
+    const QByteArray before = contents(file);
     EXPECT_TRUE(before.startsWith("<?xml"));
     EXPECT_EQ(PropertyList::read(file), everyKind());
 
     QVariantMap bad = everyKind();
     bad.insert(QStringLiteral("items"), QVariantList{1, QPointF(1, 2)}); // no plist type
     EXPECT_FALSE(PropertyList::write(file, bad));
-    EXPECT_EQ(contents(), before);
+    EXPECT_EQ(contents(file), before);
     EXPECT_FALSE(PropertyList::write(dir.filePath(QStringLiteral("no/such/f.plist")), {}));
 }
 
@@ -69,7 +62,7 @@ TEST_F(PropertyListTest, ReadsBinaryAndNeverCrashesOnDamage) {
     ASSERT_TRUE(PropertyList::write(file, everyKind()));
 
     std::mt19937 random(20240501);
-    for (const QByteArray& original : {contents(), binary}) {
+    for (const QByteArray& original : {contents(file), binary}) {
         // Odd rounds damage the whole file, even ones a longer and longer head of it.
         for (int round = 0; round < 300; ++round) {
             QByteArray damaged = original.left(round % 2 ? original.size() : round * 7 / 2 + 1);
