@@ -4,7 +4,8 @@
 #include "platform/AppDataSandbox.h"
 #include "platform/PropertyList.h"
 
-#include <QFile>
+#include "FileBytes.h"
+
 #include <gtest/gtest.h>
 #include <plist/plist.h>
 
@@ -13,11 +14,6 @@ namespace {
 class CustomUnitStoreTest : public ::testing::Test {
 protected:
     QString store() const { return folder.file(QStringLiteral("customUnits.plist")); }
-    void storeBytes(const QByteArray& bytes) const {
-        QFile out(store());
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(bytes);
-    }
     QVariantList storedUnits() const {
         return PropertyList::read(store())
             .value_or(QVariantMap())
@@ -107,7 +103,7 @@ TEST_F(CustomUnitStoreTest, ReadsWhatItCanOfABinaryStoreOfMixedKinds) {
     char* binary = nullptr;
     uint32_t length = 0;
     plist_to_bin(root, &binary, &length);
-    storeBytes(QByteArray(binary, qsizetype(length)));
+    writeBytes(store(), QByteArray(binary, qsizetype(length)));
     plist_to_bin_free(binary);
     plist_free(root);
 
@@ -128,7 +124,7 @@ TEST_F(CustomUnitStoreTest, AMalformedStoreLoadsNoUnits) {
     for (const QByteArray& bytes : {QByteArray("\x00\xffgarbage<plist", 14),
                                     QByteArray("<plist version=\"1.0\"><dict><key>customUnits</key>"
                                                "<string>feet</string></dict></plist>")}) {
-        storeBytes(bytes);
+        writeBytes(store(), bytes);
         UnitDataSource units;
         EXPECT_EQ(units.getUnitWithShortName("feet"), nullptr);
         EXPECT_EQ(units.count(), 9);
