@@ -6,6 +6,7 @@
 #include "tracing/TracingViewClient.h"
 #include "tracing/WandrelTracingView.h"
 
+#include "FileBytes.h"
 #include "FileSizeLimit.h"
 #include "QStringPrinter.h"
 
@@ -68,17 +69,8 @@ protected:
         view.getPointDataSource().add(30, -2, MyPoint::DistanceMarker);
     }
     QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
-    void store(const QString& file, const QByteArray& bytes) const {
-        QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(bytes);
-    }
-    static QByteArray contents(const QString& file) {
-        QFile in(file);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-    }
     QString plistOf(const QByteArray& body) const {
-        store(path("hand.plist"), "<plist version=\"1.0\"><dict>" + body + "</dict></plist>");
+        writeBytes(path("hand.plist"), "<plist version=\"1.0\"><dict>" + body + "</dict></plist>");
         return path("hand.plist");
     }
 
@@ -184,7 +176,7 @@ TEST_F(RouteFiles, FilesThatAreNotFragmentsChangeNothing) {
          {whole.left(whole.size() / 2), whole.left(whole.size() - 20), "bplist00" + garbage,
           garbage, QByteArray("<plist version=\"1.0\"><array/></plist>"),
           "<plist><dict><key>points</key>" + deep + "</dict></plist>"}) {
-        store(path("broken.plist"), bytes);
+        writeBytes(path("broken.plist"), bytes);
         unchanged(path("broken.plist"));
     }
     for (const char* name : {"huge.plist", "none.plist", ""})
@@ -208,7 +200,7 @@ TEST_F(RouteFiles, LineInfoRestoresColoursAndTerrainButNotTheWidth) {
     EXPECT_EQ(view.getInfo().getTerrainFactor(), 120);
     EXPECT_EQ(view.getLineWidth(), 9);
 
-    store(path("lineInfo.plist"), "<plist");
+    writeBytes(path("lineInfo.plist"), "<plist");
     EXPECT_EQ(logged([&] { view.loadLineInfo(dir.path()); }), QStringList{"stats is nil"});
     EXPECT_EQ(logged([&] { view.loadLineInfo(path("nowhere")); }), QStringList{"stats is nil"});
     EXPECT_EQ(view.getInfo().getTerrainFactor(), 120);
@@ -229,7 +221,7 @@ TEST_F(RouteFiles, RouteFolderHoldsTheModelsXmlBesideTheLineInfo) {
 }
 
 TEST_F(RouteFiles, FailedWritesLeaveTheOldFiles) {
-    store(path("plain"), "a file, not a folder");
+    writeBytes(path("plain"), "a file, not a folder");
     const QStringList lines = logged([&] {
         view.writeToFileAsFragment(path("plain/walk.plist"));
         view.writeToFile(path("plain/Walk.route"), {}, {}, {}, {}, {}, 0, 0);
