@@ -300,6 +300,7 @@ bool WandrelTracingView::rightMouseDown(const TracingEvent& event) {
         return false;
     }
     touch();
+    makeContextMenus();
     popUp(currentPoint->isWaypoint() ? waypointContextMenu : regularPointContextMenu, event);
     return true;
 }

@@ -43,7 +43,6 @@ WandrelTracingView::WandrelTracingView(QWidget* parent)
     info->initStrings();
     info->setOwner(this);
     info->factoryDefaults();
-    buildContextMenus();
     touch();
 
     setMouseTracking(true);
@@ -81,17 +80,22 @@ void WandrelTracingView::watchRoute() {
     });
 }
 
-void WandrelTracingView::buildContextMenus() {
-    auto* waypointMenu = new QMenu(QStringLiteral("Context menu"), this);
-    waypointMenu->addAction(Wandrel::tr("Remove waypoint"), this,
-                            &WandrelTracingView::makeRegularPoint);
-    waypointMenu->addAction(Wandrel::tr("Show Waypoint Details"), this,
-                            &WandrelTracingView::showInfo);
-    waypointContextMenu = waypointMenu;
-
-    auto* regularMenu = new QMenu(QStringLiteral("Context menu"), this);
-    regularMenu->addAction(Wandrel::tr("Make Waypoint"), this, &WandrelTracingView::makeWaypoint);
-    regularPointContextMenu = regularMenu;
+void WandrelTracingView::makeContextMenus() {
+    if (contextMenusMade)
+        return;
+    contextMenusMade = true;
+    if (!waypointContextMenu) {
+        auto* menu = new QMenu(QStringLiteral("Context menu"), this);
+        menu->addAction(Wandrel::tr("Remove waypoint"), this,
+                        &WandrelTracingView::makeRegularPoint);
+        menu->addAction(Wandrel::tr("Show Waypoint Details"), this, &WandrelTracingView::showInfo);
+        waypointContextMenu = menu;
+    }
+    if (!regularPointContextMenu) {
+        auto* menu = new QMenu(QStringLiteral("Context menu"), this);
+        menu->addAction(Wandrel::tr("Make Waypoint"), this, &WandrelTracingView::makeWaypoint);
+        regularPointContextMenu = menu;
+    }
 }
 
 std::unique_ptr<WandrelTracingView> WandrelTracingView::clone() const {

@@ -75,8 +75,14 @@ public:
     void setTracingViewContextMenu(QMenu* menu) { tracingViewContextMenu = menu; }
     void setWaypointContextMenu(QMenu* menu) { waypointContextMenu = menu; }
     void setRegularPointContextMenu(QMenu* menu) { regularPointContextMenu = menu; }
-    QMenu* getWaypointContextMenu() const { return waypointContextMenu; }
-    QMenu* getRegularPointContextMenu() const { return regularPointContextMenu; }
+    QMenu* getWaypointContextMenu() {
+        makeContextMenus();
+        return waypointContextMenu;
+    }
+    QMenu* getRegularPointContextMenu() {
+        makeContextMenus();
+        return regularPointContextMenu;
+    }
     void setZoomSlider(QAbstractSlider* slider) { zoomSlider = slider; }
     void setZoomWindow(QWidget* window) { zoomWindow = window; }
     QAbstractSlider* getZoomSlider() const { return zoomSlider; }
@@ -248,7 +254,8 @@ private:
     // In the order of their images' borrowing (see cursorFor()).
     enum CursorKind { XyzCursor, WaypointCursor, PinCursor, CircleCursor, MoveCursor, CursorKinds };
     const QCursor& cursorFor(CursorKind kind) const;
-    void buildContextMenus();
+    // The point menus are made on first use, those not given by then.
+    void makeContextMenus();
     void watchRoute();
     RouteScene scene() const;
 
@@ -308,6 +315,7 @@ private:
     QPointer<QAction> toggleImageAttachmentsMenuItem;
     QPointer<QMenu> waypointContextMenu;
     QPointer<QMenu> regularPointContextMenu;
+    bool contextMenusMade = false;
     QPointer<QAbstractSlider> zoomSlider;
     QPointer<QWidget> zoomWindow;
     bool clickWithoutDragging = false;
