@@ -170,7 +170,9 @@ protected:
     // whole, then destroyed last first, so storage that reuses their places
     // hands them out again in collection order; then the rest close up.
     template <typename Predicate> void removeIf(Predicate picks) {
-        const std::vector<uint64_t> picked = pickAndReport(picks);
+        std::vector<uint64_t> picked((collection.size() + 63) / 64);
+        markPicked(picks, picked, 0, collection.size());
+        reportPicked(picked, 0, collection.size());
         eachPickedLastFirst(picked, [this](size_t i) { storage.discard(collection[i]); });
         closeUp(picked);
     }
@@ -202,10 +204,12 @@ protected:
                 rebuilt.reserve(2 * rebuilt.size() + 1); // so no copy is made and then lost
             rebuilt.push_back(storage.make(value));
         };
-        for (size_t i = 0; i < collection.size();) {
-            const size_t from = i;
-            const size_t kept = gather(picks, picked, i, stretch);
-            reportPicked(picked, from, i);
+        // A stretch's items are still in the cache for `place`.
+        for (size_t from = 0; from < collection.size(); from += stretchLength) {
+            const size_t to = std::min(collection.size(), from + stretchLength);
+            markPicked(picks, picked, from, to);
+            reportPicked(picked, from, to);
+            const size_t kept = keptIn(picked, from, to, stretch);
             flushed = 0;
             place(std::span<T* const>(stretch.data(), kept), put);
             flush(kept);
@@ -230,57 +234,48 @@ private:
     // Entries from `index` on may no longer be in the storage's order.
     void keepOrderBefore(size_t index) { inStorageOrder = std::min(inStorageOrder, index); }
 
-    // One bit per entry, set for those `picks` chooses; each picked item is
-    // reported as its word is done. Asked without a branch, the items of the
-    // next word fetched ahead, so a long walk keeps many items in flight;
-    // each answer enters at the top and the word fills downwards.
-    template <typename Predicate> std::vector<uint64_t> pickAndReport(Predicate& picks) {
-        std::vector<uint64_t> picked((collection.size() + 63) / 64);
-        for (size_t w = 0; w < picked.size(); ++w) {
-            const size_t from = w * 64;
-            const size_t to = std::min(collection.size(), from + 64);
-            uint64_t bits = 0;
-            const size_t ahead = std::min(collection.size(), to + 64);
-            for (size_t i = to; i < ahead; i += 4)
-                __builtin_prefetch(Items::pointer(collection[i]));
-            for (size_t i = from; i < to; ++i)
-                bits = (bits >> 1) |
-                       (uint64_t{static_cast<bool>(picks(*Items::pointer(collection[i])))} << 63);
-            picked[w] = bits >> (64 - (to - from));
-            for (bits = picked[w]; bits != 0; bits &= bits - 1)
-                willRemove(
-                    Items::pointer(collection[from + static_cast<size_t>(std::countr_zero(bits))]));
-        }
-        return picked;
-    }
-
+    // A whole number of words, so that the stretches start on a word.
     static constexpr size_t stretchLength = 1024;
 
-    // Fills `stretch` with the kept entries from `i` on, marking the picked
-    // ones, until it is full or the collection ends; returns how many.
-    // Asked without a branch; the stretch's items are then still in the
-    // cache for the walk that follows.
+    // Sets the bits of the entries from `from` (a word's first) up to `to`
+    // that `picks` chooses. Asked without a branch, the items of the next
+    // word fetched ahead, so a long walk keeps many items in flight; each
+    // answer enters at the top and the word fills downwards.
     template <typename Predicate>
-    size_t gather(Predicate& picks, std::vector<uint64_t>& picked, size_t& i,
-                  std::array<Entry, stretchLength>& stretch) const {
-        size_t kept = 0;
-        for (; i < collection.size() && kept < stretchLength; ++i) {
-            const uint64_t pick = picks(*Items::pointer(collection[i])) ? 1 : 0;
-            picked[i / 64] |= pick << (i % 64);
-            stretch[kept] = collection[i];
-            kept += 1 - pick;
+    void markPicked(Predicate& picks, std::vector<uint64_t>& picked, size_t from, size_t to) const {
+        for (size_t w = from / 64; w * 64 < to; ++w) {
+            const size_t first = w * 64;
+            const size_t last = std::min(to, first + 64);
+            const size_t ahead = std::min(collection.size(), last + 64);
+            for (size_t i = last; i < ahead; i += 4)
+                __builtin_prefetch(Items::pointer(collection[i]));
+            uint64_t bits = 0;
+            for (size_t i = first; i < last; ++i)
+                bits = (bits >> 1) |
+                       (uint64_t{static_cast<bool>(picks(*Items::pointer(collection[i])))} << 63);
+            picked[w] = bits >> (64 - (last - first));
         }
-        return kept;
     }
 
-    // Reports the picked entries from `from` up to `to`, in order.
+    // Reports the picked entries from `from` (a word's first) up to `to`, in
+    // order.
     void reportPicked(const std::vector<uint64_t>& picked, size_t from, size_t to) {
-        for (size_t w = from / 64; w * 64 < to; ++w) {
-            uint64_t bits = picked[w] & (~uint64_t{0} << (std::max(from, w * 64) - w * 64));
-            for (; bits != 0; bits &= bits - 1)
+        for (size_t w = from / 64; w * 64 < to; ++w)
+            for (uint64_t bits = picked[w]; bits != 0; bits &= bits - 1)
                 willRemove(Items::pointer(
                     collection[w * 64 + static_cast<size_t>(std::countr_zero(bits))]));
+    }
+
+    // Copies the entries from `from` up to `to` that are not picked into
+    // `stretch`, without a branch; returns how many.
+    size_t keptIn(const std::vector<uint64_t>& picked, size_t from, size_t to,
+                  std::array<Entry, stretchLength>& stretch) const {
+        size_t kept = 0;
+        for (size_t i = from; i < to; ++i) {
+            stretch[kept] = collection[i];
+            kept += 1 - ((picked[i / 64] >> (i % 64)) & 1);
         }
+        return kept;
     }
 
     // The index of the first picked entry, or SIZE_MAX.

@@ -192,7 +192,7 @@ void WandrelTracingView::setTerrainSlider(QAbstractSlider* slider) {
 }
 
 void WandrelTracingView::setTerrainFactor(float factor) {
-    terrainConnected = true;
+    terrainFactorGiven = true;
     if (terrainSlider)
         terrainSlider->setValue(static_cast<int>(std::lround(factor)));
     else
@@ -201,7 +201,7 @@ void WandrelTracingView::setTerrainFactor(float factor) {
 
 // Without a slider or a kept factor there is nothing to reset: it reads 0.
 void WandrelTracingView::resetTerrainFactor() {
-    if (terrainSlider || terrainConnected)
+    if (terrainSlider || terrainFactorGiven)
         setTerrainFactor(100);
 }
 

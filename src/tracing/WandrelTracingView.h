@@ -305,7 +305,7 @@ private:
     QPointer<QObject> shadeAreaButton;
     QPointer<QAbstractSlider> terrainSlider;
     float terrainFactor = 0;
-    bool terrainConnected = false;
+    bool terrainFactorGiven = false;
     // Made on first use: most sessions never show most of them.
     mutable std::array<std::optional<QCursor>, CursorKinds> cursors;
     bool routeBeingDragged = false;
