@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -32,7 +33,8 @@ void WandrelLabel::setString(const QString& text) {
     // Fitting to the text with two spaces each side, then showing it with
     // one, leaves a space of room on either side inside the pill.
     const QFontMetricsF metrics(font());
-    const double width = std::ceil(metrics.horizontalAdvance(QStringLiteral("  %1  ").arg(text)));
+    paddedAdvance_ = metrics.horizontalAdvance(QStringLiteral("  %1  ").arg(text));
+    const double width = std::ceil(paddedAdvance_);
     const double lineHeight = std::ceil(metrics.height());
     setFrameSize(QSizeF(std::clamp(width, 1.0, widthLimit),
                         std::max(1.0, std::min(lineHeight, double(height())))));
@@ -59,10 +61,19 @@ void WandrelLabel::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::Antialiasing);
     drawViewBackgroundInRect(painter, event->rect());
     painter.setPen(palette().color(QPalette::WindowText));
-    // A text cut at the width limit keeps its beginning in view.
-    const bool fits = QFontMetricsF(font()).horizontalAdvance(text_) <= width();
+    // A text cut at the width limit keeps its beginning in view. The shown
+    // text is narrower than the padded one it was fitted to, so it is only
+    // measured again when that one no longer fits.
+    const bool fits =
+        paddedAdvance_ <= width() || QFontMetricsF(font()).horizontalAdvance(text_) <= width();
     const Qt::Alignment across = fits ? Qt::AlignHCenter : Qt::AlignLeft;
     painter.drawText(rect(), across | Qt::AlignVCenter | Qt::TextSingleLine, text_);
+}
+
+void WandrelLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        paddedAdvance_ = std::numeric_limits<double>::infinity();
+    QWidget::changeEvent(event);
 }
 
 void WandrelLabel::drawViewBackgroundInRect(QPainter& painter, const QRectF& dirty) const {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <limits>
+
 class QPainter;
 
 // A read-only caption over the acetate: its text on a translucent dark pill
@@ -28,9 +30,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // The pill behind the text; nothing when there is no text to back.
     void drawViewBackgroundInRect(QPainter& painter, const QRectF& dirty) const;
 
 private:
     QString text_;
+    // The fitted text's width in the current font; infinite when unknown.
+    double paddedAdvance_ = std::numeric_limits<double>::infinity();
 };

@@ -41,3 +41,33 @@ TEST(CaptionTest, PaddedTextOnAPillFittedAboutTheBottomLeft) {
     EXPECT_EQ(label->string(), "  ");
     EXPECT_EQ(paint().pixelColor(label->width() / 2, label->height() / 2).alpha(), 0);
 }
+
+// Text too wide for the pill keeps its beginning in view, also when only the
+// font has grown since the text was fitted.
+TEST(CaptionTest, OverflowingTextKeepsItsBeginning) {
+    QWidget window;
+    window.setGeometry(0, 0, 1200, 400);
+    auto* label = new WandrelLabel(QRectF(10, 10, 500, 40), &window);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    label->setPalette(palette);
+    const auto firstInkColumn = [label] {
+        QImage image(label->size(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        label->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
+                if (image.pixelColor(x, y).red() > 160 && image.pixelColor(x, y).green() < 60)
+                    return x;
+        return -1;
+    };
+    label->setString("WWWW");
+    const int fitted = firstInkColumn();
+    EXPECT_GT(fitted, 0);
+
+    QFont big = label->font();
+    big.setPixelSize(4 * QFontInfo(big).pixelSize());
+    label->setFont(big);
+    const double space = QFontMetricsF(big).horizontalAdvance(QLatin1Char(' '));
+    EXPECT_GE(firstInkColumn(), space / 2) << "centred, the text would start cut off";
+}
