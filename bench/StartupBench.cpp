@@ -12,19 +12,21 @@
 
 // From a running application to a window shown and painted once
 // (offscreen): the acetate, and a bare main window with one toolbar as the
-// yardstick. Each iteration builds, paints and destroys its window.
+// yardstick. Each iteration builds, paints and destroys its window; the
+// clock stops at the first paint, before the window is destroyed.
 
 namespace {
 
 template <typename Window> double millisecondsToFirstPaint() {
     const auto start = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point stop;
     {
         Window window;
         window.show();
         window.repaint();
         QCoreApplication::processEvents();
+        stop = std::chrono::steady_clock::now();
     }
-    const auto stop = std::chrono::steady_clock::now();
     return std::chrono::duration<double, std::milli>(stop - start).count();
 }
 
