@@ -29,12 +29,15 @@ uint32_t under(uint32_t d, uint32_t s) {
 
 } // namespace
 
-GlyphLayer::GlyphLayer(QSize pixels, qreal pixelRatio, const QRect& region)
-    : layer(pixels.expandedTo(QSize(0, 0)), QImage::Format_ARGB32_Premultiplied) {
+// The layer holds the region's pixels only; glyphs are laid in its own
+// coordinates, from the region's top-left corner.
+GlyphLayer::GlyphLayer(QSize pixels, qreal pixelRatio, const QRect& region) {
+    const QRect whole(QPoint(0, 0), pixels.expandedTo(QSize(0, 0)));
+    bounds = region.isNull() ? whole : whole & region;
+    layer = QImage(bounds.size().expandedTo(QSize(0, 0)), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     layer.setDevicePixelRatio(pixelRatio);
     bits = reinterpret_cast<uint32_t*>(layer.bits());
-    bounds = region.isNull() ? layer.rect() : layer.rect() & region;
     tilesAcross = (layer.width() + tileSize - 1) / tileSize;
     const int tilesDown = (layer.height() + tileSize - 1) / tileSize;
     opaqueInTile.assign(size_t(tilesAcross) * size_t(tilesDown), 0);
@@ -44,11 +47,12 @@ void GlyphLayer::addUnder(const QImage& sprite, const QRect& ink, QPoint at) {
     const QRect area = ink.translated(at) & bounds;
     if (area.isEmpty())
         return;
-    if (coveredWhole(area)) {
+    const QPoint origin = bounds.topLeft();
+    if (coveredWhole(area.translated(-origin))) {
         ++hidden;
         return;
     }
-    blendUnder(sprite, area, at);
+    blendUnder(sprite, area.translated(-origin), at - origin);
     ++blended;
 }
 
@@ -66,7 +70,7 @@ void GlyphLayer::blendUnder(const QImage& sprite, const QRect& area, QPoint at) 
     const qsizetype stride = layer.bytesPerLine() / 4;
     const qsizetype spriteStride = sprite.bytesPerLine() / 4;
     const auto* spriteBits = reinterpret_cast<const uint32_t*>(sprite.constBits());
-    const int lastGroup = std::min(bounds.right(), at.x() + sprite.width() - 1) - 3;
+    const int lastGroup = std::min(layer.width() - 1, at.x() + sprite.width() - 1) - 3;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         uint32_t* out = bits + y * stride;
         const uint32_t* in = spriteBits + (y - at.y()) * spriteStride - at.x();
@@ -134,6 +138,6 @@ void GlyphLayer::paintOver(QPainter& painter) const {
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     const qreal ratio = layer.devicePixelRatio();
     painter.drawImage(QRectF(QPointF(bounds.topLeft()) / ratio, QSizeF(bounds.size()) / ratio),
-                      layer, QRectF(bounds));
+                      layer, QRectF(layer.rect()));
     painter.restore();
 }

@@ -19,9 +19,10 @@ class QPainter;
 // the lines gives.
 class GlyphLayer {
 public:
-    // A layer of `pixels` device pixels at `pixelRatio`, on which glyphs
-    // are laid only within `region` (all of it when null); a region on
-    // tiles of eight pixels passes over hidden glyphs up to its edges.
+    // A layer over `region` (all of it when null) of a device of `pixels`
+    // device pixels at `pixelRatio`, on which glyphs are laid; a region
+    // whose size is a multiple of eight pixels passes over hidden glyphs up
+    // to its edges.
     GlyphLayer(QSize pixels, qreal pixelRatio, const QRect& region = QRect());
 
     // Lays `sprite` (premultiplied) with its top-left at `at` in device
@@ -41,7 +42,8 @@ public:
 
 private:
     bool coveredWhole(const QRect& area) const;
-    // `area`: the sprite's ink where it lands in the region, in device pixels.
+    // In the layer's own pixels: `area` is the sprite's ink where it lands
+    // in the region, `at` the sprite's top-left.
     void blendUnder(const QImage& sprite, const QRect& area, QPoint at);
 #if defined(__SSE2__)
     static void blendFour(const uint32_t* in, uint32_t* out, uint16_t* tiles, int x);
