@@ -23,20 +23,17 @@ DistanceMarkers::DistanceMarkers(float interval)
     : interval(interval), stopped(!std::isfinite(interval) || interval <= 0) {}
 
 void DistanceMarkers::walk(std::span<MyPoint* const> stretch, std::vector<Marker>& markers) {
-    for (size_t from = 0; from < stretch.size() && !stopped; from += partLength) {
-        const size_t length = std::min(partLength, stretch.size() - from);
-        const size_t first = markers.size();
-        walkPart(stretch.subspan(from, length), markers);
-        for (size_t m = first; m < markers.size(); ++m)
-            markers[m].before += from;
-    }
+    for (size_t from = 0; from < stretch.size() && !stopped; from += partLength)
+        walkPart(stretch.subspan(from, std::min(partLength, stretch.size() - from)), from, markers);
 }
 
 // A marker goes where the length walked since the last marker (or the start)
 // first exceeds the interval; the rest of that segment is then walked again
 // from the marker. A multiple that lands exactly on a vertex is therefore
 // placed at the start of the next segment, just after the vertex.
-void DistanceMarkers::walkPart(std::span<MyPoint* const> part, std::vector<Marker>& markers) {
+// `offset`: where the part starts in its stretch.
+void DistanceMarkers::walkPart(std::span<MyPoint* const> part, size_t offset,
+                               std::vector<Marker>& markers) {
     size_t start = 0;
     if (!started) {
         started = true;
@@ -49,7 +46,8 @@ void DistanceMarkers::walkPart(std::span<MyPoint* const> part, std::vector<Marke
         lengths[b] = PointDataSource::distanceBetweenThisPoint(before(b), *part[b]);
     for (size_t b = start; b < part.size(); ++b) {
         float d = lengths[b];
-        if (d + carried > interval && d != 0 && !markSegment(before(b), *part[b], b, d, markers)) {
+        if (d + carried > interval && d != 0 &&
+            !markSegment(before(b), *part[b], offset + b, d, markers)) {
             stopped = true;
             return;
         }

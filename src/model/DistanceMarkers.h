@@ -27,7 +27,7 @@ public:
     void walk(std::span<MyPoint* const> stretch, std::vector<Marker>& markers);
 
 private:
-    void walkPart(std::span<MyPoint* const> part, std::vector<Marker>& markers);
+    void walkPart(std::span<MyPoint* const> part, size_t offset, std::vector<Marker>& markers);
     bool markSegment(const MyPoint& from, const MyPoint& to, size_t before, float& d,
                      std::vector<Marker>& markers);
 
